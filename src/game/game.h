@@ -1,0 +1,100 @@
+// The game: the slime's world, its timers and every handler of the main window. Handlers keep
+// the names the game's documentation gives them and live in the file of their subsystem
+// (start-up, portrayal, feeding, growth, death, temperature, status, movement, move routines,
+// speech). The window calls them and then draws `world().controls`.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "save_files.h"
+#include "scheduler.h"
+#include "shell.h"
+#include "world.h"
+
+namespace zupel {
+
+class Game {
+public:
+    Game(Shell& shell, SaveFolder& folder, const TextCodec& codec);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    World& world() { return world_; }
+    const World& world() const { return world_; }
+    Scheduler& scheduler() { return scheduler_; }
+    SaveFiles& saves() { return saves_; }
+    bool ended() const { return ended_; }
+
+    // Start-up, catch-up and quitting (startup.cpp).
+    void Form_Load();
+    void lastcheck();
+    void endgame1_Click();  // quit from the menu
+    void Command2_Click() { endgame1_Click(); }
+    void Form_Unload();  // the main window closes, by whatever means
+
+    // Portrayal (portrayal.cpp).
+    void showsuraim();
+
+    // Hunger and feeding (feeding.cpp).
+    void button1_Click();
+    void foodtimer_Timer();
+    void uretimer_Timer();
+
+    // Growth (growth.cpp).
+    void bigtimer_Timer();
+
+    // Health and death (death.cpp).
+    void deadtimer_Timer();
+    void deathStep();
+
+    // Room temperature (temperature.cpp).
+    void Slider1_Change(int position);
+    void selondo();
+
+    // Status display (status.cpp).
+    void modetimer_Timer();
+    void wordtimer_Timer();
+
+    // Play (play.cpp).
+    void asobitimer_Timer();
+
+    // Movement and speech (movement.cpp, move_routines.cpp, speech.cpp).
+    void movetimer_Timer();
+    void move1();
+    void move2();
+    void move3();
+    void move4();
+    void move5();
+    void move6();
+    void move7();
+    void move8();
+    void move9();
+    void move10();
+    void speak();
+
+private:
+    void openingform_OK(const std::string& typedName);
+    // Shows an end dialog, then removes the save files it names and ends the program.
+    void endThroughDialog(EndDialog which, std::optional<TwipsPoint> at = std::nullopt);
+    void endProgram();
+
+    // Small shared operations of the handlers.
+    void timerOn(TimerId id) { scheduler_.setEnabled(id, true); }
+    void timerOff(TimerId id) { scheduler_.setEnabled(id, false); }
+    void setInterval(TimerId id, int ms) { scheduler_.setInterval(id, ms); }
+    void showFrame(int frame) { world_.controls.slimeFrame = frame; }
+    void moveSlimeBy(float dx, float dy);
+    void play(const char* sound) { shell_.playSound(sound); }
+    // A whole number drawn uniformly from 1 to n.
+    int draw(int n);
+    int today() { return shell_.today(); }
+
+    Shell& shell_;
+    SaveFiles saves_;
+    Scheduler scheduler_;
+    World world_;
+    bool ended_ = false;
+};
+
+}  // namespace zupel

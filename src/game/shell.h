@@ -1,0 +1,50 @@
+// Everything the rules need from the world outside the game: the calendar, the clock's hour,
+// chance, sounds, settings, pictures and the modal dialogs. The program implements it with Qt;
+// tests implement it with a fake that records what happened and answers dialogs from a script.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zupel {
+
+// The modal dialogs the rules open. Each returns when the player has closed it.
+enum class EndDialog { starved /* overform */, badEnvironment /* overform2 */, died /* deadform */ };
+
+struct TwipsPoint {
+    int x = 0;
+    int y = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+
+    // Calendar and chance.
+    virtual int today() = 0;  // whole days since 30 December 1899
+    virtual int hour() = 0;   // local hour, 0 to 23
+    virtual double random() = 0;  // uniform in [0, 1)
+
+    // Sound and attention. Best effort: a missing file or device costs nothing.
+    virtual void playSound(const std::string& fileName) = 0;  // e.g. "esa.wav"
+    virtual void beep() = 0;
+    virtual void raiseMainWindow() = 0;
+
+    // Per-user settings (application "zupel", group "setting"); nullopt when absent or unreadable.
+    virtual std::optional<std::string> readSetting(const std::string& key) = 0;
+    // Shows the picture file as the room's background; false when it cannot be loaded.
+    // An empty path clears the picture.
+    virtual bool setRoomPicture(const std::string& path) = 0;
+
+    // Modal dialogs. Timers keep ticking while they are open.
+    // The name typed into the naming dialog, or nullopt when the player cancelled it.
+    virtual std::optional<std::string> askName() = 0;
+    // `at` is where the dialog's top-left corner goes; nullopt centres it on the screen.
+    virtual void showEndDialog(EndDialog which, std::optional<TwipsPoint> at) = 0;
+    virtual TwipsPoint mainWindowPosition() = 0;
+
+    // Ends the program at once: no handler runs after it and nothing more is saved.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace zupel

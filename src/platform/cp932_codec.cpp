@@ -1,0 +1,84 @@
+#include "cp932_codec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace zupel {
+namespace {
+
+// One iconv conversion descriptor, closed when done.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error(std::string("text conversion ") + from + " -> " + to +
+                                     " is not available on this system");
+        }
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts as much of `in` as possible; returns false at the first byte sequence that
+    // cannot be converted (or is incomplete), leaving `in` pointing at it.
+    bool convert(std::string_view& in, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char buffer[256];
+        while (!in.empty()) {
+            char* src = const_cast<char*>(in.data());
+            std::size_t srcLeft = in.size();
+            char* dst = buffer;
+            std::size_t dstLeft = sizeof buffer;
+            const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+            out.append(buffer, dst);
+            in.remove_prefix(in.size() - srcLeft);
+            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) return false;
+        }
+        return true;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+std::size_t utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 1;  // a stray byte stands for one unconvertible character
+}
+
+}  // namespace
+
+std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) const {
+    Converter toCp932("CP932", "UTF-8");
+    std::string out;
+    // Character by character, so that one character code page 932 lacks becomes one "?".
+    for (std::size_t i = 0; i < utf8.size() && out.size() < width;) {
+        const std::size_t len =
+            std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        std::string_view ch = utf8.substr(i, len);
+        std::string bytes;
+        if (!toCp932.convert(ch, bytes) || bytes.empty()) bytes = "?";
+        i += len;
+        if (out.size() + bytes.size() > width) break;  // never keep half a character
+        out += bytes;
+    }
+    out.resize(width, ' ');
+    return out;
+}
+
+std::string Cp932Codec::fromFileField(std::string_view bytes) const {
+    Converter toUtf8("UTF-8", "CP932");
+    std::string out;
+    while (!toUtf8.convert(bytes, out)) {
+        out += '?';
+        bytes.remove_prefix(1);
+    }
+    return out;
+}
+
+}  // namespace zupel

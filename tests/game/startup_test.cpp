@@ -1,0 +1,223 @@
+// Starting the game: a first start, the catch-up for the days that passed, thawing, the end
+// dialogs of start-up, and quitting.
+#include <cmath>
+#include <limits>
+
+#include "game_fixture.h"
+
+namespace zupel::testing {
+namespace {
+
+using StartUp = GameTest;
+
+TEST_F(StartUp, FirstStartCreatesTheFilesAndNamesANewSlime) {
+    shell.todayValue = kDay;
+    shell.nameToType = "ぷよ";
+    bool onlyGrowthRanWhileNaming = false;
+    shell.whileNaming = [&] {
+        onlyGrowthRanWhileNaming = clock().enabled(TimerId::bigtimer) &&
+                                   !clock().enabled(TimerId::movetimer) &&
+                                   !controls().slimeVisible;
+    };
+    start();
+    EXPECT_TRUE(onlyGrowthRanWhileNaming);
+    EXPECT_TRUE(folder.exists("data.sura") && folder.exists("word.sura"));
+    EXPECT_EQ(pet().name, "ぷよ        ");
+    EXPECT_EQ(pet().age, 1);
+    EXPECT_EQ(pet().ondo, 50);
+    EXPECT_EQ(pet().state, PetState::kLiving);
+    EXPECT_EQ(pet().lastdate, kDay);
+    EXPECT_EQ(controls().namebox, "ぷよ        ");
+    EXPECT_EQ(controls().agebox, "1");
+    EXPECT_EQ(controls().ondobox, "50");
+    EXPECT_TRUE(controls().slimeVisible);
+    EXPECT_EQ(controls().slime, (SlimeRect{96, 96, 10, 10}));
+    // The record reaches the disk only at quit; the new size is written at once.
+    EXPECT_TRUE(folder.files["data.sura"].empty());
+    EXPECT_EQ(storedSize(), 10);
+    EXPECT_EQ(world().bigstop, 10);
+    EXPECT_FALSE(shell.ended);
+}
+
+TEST_F(StartUp, CancellingTheNameEndsTheGameWithNothingWritten) {
+    shell.nameToType = std::nullopt;
+    start();
+    EXPECT_TRUE(shell.ended);
+    EXPECT_EQ(folder.writes, 0);
+    EXPECT_TRUE(folder.files["data.sura"].empty());
+    EXPECT_TRUE(folder.files["big.sura"].empty());
+    EXPECT_FALSE(controls().slimeVisible);
+    clock().advanceBy(600000);  // nothing ticks after the end
+    EXPECT_EQ(world().bigcount, 0);
+}
+
+TEST_F(StartUp, NamesAreCutOrPaddedToTenCharacters) {
+    shell.nameToType = "abcdefghijkl";
+    start();
+    EXPECT_EQ(pet().name, "abcdefghij");
+    game.reset();
+    folder.files.clear();
+    shell.nameToType = "   ";
+    start();
+    EXPECT_EQ(pet().name, std::string(10, ' '));
+}
+
+struct CatchUpCase {
+    const char* what;
+    int16_t state;
+    int16_t age;
+    int elapsed;
+    int16_t storedSize;
+    bool starves;
+    int16_t ageAfter;
+    float sizeAfter;
+    int16_t bigstopAfter;
+};
+
+class CatchUp : public GameTest, public ::testing::WithParamInterface<CatchUpCase> {};
+
+TEST_P(CatchUp, AgesTheSlimeByTheDaysThatPassed) {
+    const CatchUpCase& c = GetParam();
+    PetRecord stored = livingSlime(c.age, kDay);
+    stored.state = c.state;
+    shell.todayValue = kDay + c.elapsed;
+    startWith(stored, c.storedSize);
+
+    if (c.starves) {
+        ASSERT_EQ(shell.endDialogs.size(), 1u);
+        EXPECT_EQ(shell.endDialogs[0].which, EndDialog::starved);
+        EXPECT_FALSE(shell.endDialogs[0].at.has_value());  // centred
+        EXPECT_TRUE(shell.ended);
+        EXPECT_TRUE(folder.files.empty()) << "all three save files are deleted";
+        return;
+    }
+    EXPECT_TRUE(shell.endDialogs.empty());
+    EXPECT_EQ(pet().age, c.ageAfter);
+    EXPECT_EQ(pet().lastdate, kDay + c.elapsed);
+    EXPECT_EQ(pet().state, PetState::kLiving);
+    EXPECT_EQ(controls().slime.width, c.sizeAfter);
+    EXPECT_EQ(controls().slime.height, c.sizeAfter);
+    EXPECT_EQ(world().bigstop, c.bigstopAfter);
+    EXPECT_TRUE(controls().slimeVisible);
+    EXPECT_TRUE(on(TimerId::movetimer) && on(TimerId::modetimer) && on(TimerId::foodtimer));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, CatchUp,
+    ::testing::Values(
+        CatchUpCase{"same day", 1, 5, 0, 14, false, 5, 14, 1},
+        CatchUpCase{"three days", 1, 5, 3, 14, false, 8, 14, 0},
+        CatchUpCase{"four days young", 1, 29, 4, 30, true, 0, 0, 0},
+        CatchUpCase{"four days grown", 1, 30, 4, 20, false, 34, 32, 0},
+        CatchUpCase{"clock set back, young", 1, 29, -1, 20, true, 0, 0, 0},
+        CatchUpCase{"clock set back, grown", 1, 30, -1, 20, false, 29, 32, 0},
+        CatchUpCase{"fresh and 22", 1, 20, 2, 14, false, 22, 32, 0},
+        CatchUpCase{"frozen a century", 2, 5, 100, 12, false, 105, 32, 0},
+        CatchUpCase{"frozen ten days", 2, 5, 10, 12, false, 15, 12, 0},
+        CatchUpCase{"frozen and thawed the same day", 2, 5, 0, 12, false, 5, 12, 1},
+        CatchUpCase{"frozen, clock set back", 2, 5, -2, 12, false, 3, 12, 0}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        }
+        return name;
+    });
+
+TEST_F(StartUp, AgeClampsInsteadOfOverflowing) {
+    PetRecord stored = livingSlime(32000, kDay);
+    stored.state = PetState::kFrozen;
+    shell.todayValue = kDay + 2000;
+    startWith(stored);
+    EXPECT_EQ(pet().age, 32767);
+
+    game.reset();
+    stored = livingSlime(-32000, kDay);
+    stored.state = PetState::kFrozen;
+    shell.todayValue = kDay - 2000;
+    startWith(stored);
+    EXPECT_EQ(pet().age, -32768);
+}
+
+TEST_F(StartUp, ADateNoCalendarHoldsCountsAsTheFuture) {
+    for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(), 1e300, -1e9}) {
+        folder.files.clear();
+        shell = FakeShell{};
+        startWith(livingSlime(10, bad));
+        EXPECT_EQ(shell.endDialogs.size(), 1u) << bad;  // a young slime starves
+        EXPECT_TRUE(folder.files.empty());
+
+        folder.files.clear();
+        shell = FakeShell{};
+        startWith(livingSlime(40, bad));
+        EXPECT_TRUE(shell.endDialogs.empty()) << bad;
+        EXPECT_EQ(pet().age, 40);
+        EXPECT_EQ(pet().lastdate, kDay);
+        EXPECT_EQ(controls().slime.width, 32);
+    }
+}
+
+TEST_F(StartUp, OnlyLivingConditionsSurviveTheStart) {
+    for (int16_t condition = -1; condition <= 9; ++condition) {
+        folder.files.clear();
+        shell = FakeShell{};
+        PetRecord stored = livingSlime();
+        stored.condition = condition;
+        startWith(stored);
+        const bool lives = condition == 0 || condition == 4 || condition == 5 || condition == 8;
+        EXPECT_EQ(shell.endDialogs.empty(), lives) << condition;
+        if (!lives) {
+            EXPECT_EQ(shell.endDialogs[0].which, EndDialog::badEnvironment);
+            EXPECT_TRUE(folder.files.empty()) << "all three files go";
+            EXPECT_TRUE(shell.ended);
+        }
+    }
+}
+
+TEST_F(StartUp, ANewSlimeAfterAnEndDialogStartsLikeTheFirst) {
+    PetRecord stored = livingSlime();
+    stored.condition = Condition::kDead;
+    startWith(stored);
+    ASSERT_TRUE(shell.ended);
+    game.reset();
+    shell = FakeShell{};
+    start();
+    EXPECT_EQ(shell.log.front(), "dialog:name");
+}
+
+TEST_F(StartUp, QuittingWritesTheRecordTwiceWithTodaysDate) {
+    shell.todayValue = kDay;
+    startWith(livingSlime(5, kDay - 2), 14);
+    shell.todayValue = kDay + 1;  // played past midnight
+    controls().slime.width = 14.5f;
+    const int writesBefore = folder.writes;
+    game->Command2_Click();
+    EXPECT_EQ(folder.writes - writesBefore, 3);  // the quit, then the close, then the size
+    const PetRecord saved = storedPet();
+    EXPECT_EQ(saved.state, PetState::kLiving);
+    EXPECT_EQ(saved.lastdate, kDay + 1);
+    EXPECT_EQ(saved.age, 7);
+    EXPECT_EQ(storedSize(), 14);  // 14.5 rounds to even
+    EXPECT_TRUE(shell.ended);
+}
+
+TEST_F(StartUp, ClosingTheWindowKeepsTheStartDayAndThawsAFrozenSlime) {
+    PetRecord stored = livingSlime(5, kDay - 1);
+    stored.state = PetState::kFrozen;
+    shell.todayValue = kDay;
+    startWith(stored, 12);
+    shell.todayValue = kDay + 1;
+    controls().slime.width = 15.5f;
+    game->Form_Unload();
+    const PetRecord saved = storedPet();
+    EXPECT_EQ(saved.state, PetState::kLiving);
+    EXPECT_EQ(saved.lastdate, kDay);  // only the quit command dates the record
+    EXPECT_EQ(storedSize(), 16);
+    EXPECT_TRUE(shell.ended);
+    const int writes = folder.writes;
+    game->Form_Unload();  // the program has ended: nothing more is written
+    EXPECT_EQ(folder.writes, writes);
+}
+
+}  // namespace
+}  // namespace zupel::testing
