@@ -90,6 +90,10 @@ private:
     int draw(int n);
     int today() { return shell_.today(); }
 
+    // Helpers of the life simulation (feeding, growth, death, temperature, status).
+
+    // Helpers of the slime's behaviour (movement, move routines, speech).
+
     Shell& shell_;
     SaveFiles saves_;
     Scheduler scheduler_;

@@ -57,7 +57,12 @@ SoundRecipe call() {
 // Landing after a hop: a low body thump that drops in pitch, plus a puff of air.
 SoundRecipe landing() {
   SoundRecipe sound("move1.wav");
-  sound.layers.push_back(Layer().lasting(0.18).tone(150.0, 45.0).shaped(0.002, 0.06, 0.03));
+  // The quickly fading second harmonic lets small laptop speakers carry the thump.
+  sound.layers.push_back(Layer()
+                             .lasting(0.18)
+                             .tone(180.0, 60.0)
+                             .withPartials({{1.0, 1.0, 1.0}, {2.0, 0.3, 0.5}})
+                             .shaped(0.002, 0.06, 0.03));
   sound.layers.push_back(
       Layer().lasting(0.06).withNoise(0.4, NoiseShape::Lowpass, 250.0, 120.0).shaped(0.001, 0.02, 0.02));
   return sound;
@@ -74,7 +79,7 @@ SoundRecipe turn() {
 // The hand bell is swung once: a strike and a softer second strike.
 SoundRecipe bell() {
   SoundRecipe sound("bell.wav");
-  sound.phrases.emplace_back(Layer().withPartials(kHandBell).shaped(0.001, 0.3, 0.2),
+  sound.phrases.emplace_back(Layer().withPartials(kHandBell).shaped(0.002, 0.3, 0.2),
                              std::vector<Note>{{0.00, 1.00, kD6}, {0.16, 0.95, kD6, 0.7}});
   return sound;
 }
