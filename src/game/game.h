@@ -91,8 +91,26 @@ private:
     int today() { return shell_.today(); }
 
     // Helpers of the life simulation (feeding, growth, death, temperature, status).
+    void endPlayAndTalk();
+    void growthStep();
+    void callForAttention();
 
     // Helpers of the slime's behaviour (movement, move routines, speech).
+    // One step of a walk or jump; `way` indexes walkVariant (up, down, left, right).
+    void walk(int way);
+    // One step of the fixed animation of move1 or move6 to move10, by the routine's number.
+    void playSequence(int routine);
+    // Runs one step of behaviour `mode`; false when the slime is too young for it.
+    bool runBehaviour(int mode);
+    bool maySpeak() const;
+    // What the slime says for a kind of utterance; nullopt leaves the speech line as it is.
+    std::optional<std::string> utterance(int kind, int n);
+    std::optional<std::string> oneWord(int n);
+    std::optional<std::string> twoWords(int n);
+    std::optional<std::string> withName(int n);
+    std::optional<std::string> sentence(int n);
+    std::string drawnWord(int n);
+    std::optional<std::string> differentWord(const std::string& first, int n);
 
     Shell& shell_;
     SaveFiles saves_;

@@ -1,0 +1,244 @@
+#include "main_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+
+#include "room_view.h"
+#include "twips.h"
+#include "ui_fonts.h"
+
+namespace zupel {
+namespace {
+
+constexpr QSize kClientSize(px(7080), px(3840));
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setCaption(QToolButton* button, const std::string& caption) {
+    button->setText(QString::fromStdString(caption));
+    button->setToolButtonStyle(caption.empty() ? Qt::ToolButtonIconOnly
+                                               : Qt::ToolButtonTextUnderIcon);
+}
+
+}  // namespace
+
+MainForm::MainForm(const PictureStore& pictures) : pictures_(pictures) {
+    setWindowTitle("ZUPEL");
+    setWindowIcon(pictures.windowIcon());
+    // No maximise button, and nothing in the game reacts to a size change.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientSize);
+    setBackground(client, fromBgr(kLightGrey));
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    setFixedSize(sizeHint());
+}
+
+QToolButton* MainForm::pictureButton(QWidget* parent, QRect where, ButtonPicture picture,
+                                     const QString& tooltip) {
+    auto* button = new QToolButton(parent);
+    button->setGeometry(where);
+    button->setIcon(pictures_.button(picture));
+    button->setIconSize(QSize(40, 30));
+    button->setToolTip(tooltip);
+    button->setAutoRaise(false);
+    setCaption(button, "");
+    return button;
+}
+
+QLabel* MainForm::panelLabel(QWidget* parent, QRect where, const QString& text,
+                             Qt::GlobalColor colour) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(where);
+    label->setFont(statusPanelFont());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void MainForm::buildControls(QWidget* client) {
+    auto* Frame1 = new QFrame(client);
+    Frame1->setGeometry(pxRect(0, 0, 3255, 3855));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    Picture1 = new RoomView(pictures_, Frame1);
+    Picture1->move(px(100), px(240));
+    Picture1->setObjectName("Picture1");
+
+    wordbox = new QLabel(Frame1);
+    wordbox->setObjectName("wordbox");
+    wordbox->setGeometry(pxRect(100, 3330, 3015, 375));
+    wordbox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setBackground(wordbox, Qt::white);
+    wordbox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Slider1 = new QSlider(Qt::Vertical, client);
+    Slider1->setObjectName("Slider1");
+    Slider1->setGeometry(pxRect(3360, 120, 495, 3015));
+    Slider1->setRange(0, 10);
+    Slider1->setPageStep(1);
+    Slider1->setTickPosition(QSlider::TicksRight);
+    Slider1->setTickInterval(1);
+    Slider1->setInvertedAppearance(false);  // 0 at the top, as the scale marks say
+    connect(Slider1, &QSlider::valueChanged, this, &MainForm::sliderMoved);
+
+    const struct {
+        int top;
+        const char* text;
+    } marks[] = {{240, "0"}, {1560, "50"}, {2880, "100"}};
+    for (const auto& mark : marks) {
+        auto* label = new QLabel(mark.text, client);
+        // Wide enough for "100" in this face; the marks stand on their own.
+        label->setGeometry(QRect(px(3960), px(mark.top), 32, px(255)));
+        label->setFont(scaleMarkFont());
+    }
+
+    button1 = pictureButton(client, pxRect(4320, 120, 855, 615), ButtonPicture::feed, "餌をやる");
+    button2 = pictureButton(client, pxRect(5160, 120, 855, 615), ButtonPicture::play, "遊んでやる");
+    button3 = pictureButton(client, pxRect(6000, 120, 855, 615), ButtonPicture::talk, "話しかける");
+    Command1 =
+        pictureButton(client, pxRect(4320, 720, 855, 615), ButtonPicture::decorate, "模様替え");
+    button4 = pictureButton(client, pxRect(5160, 720, 855, 615), ButtonPicture::freeze, "冷凍する");
+    Command2 = pictureButton(client, pxRect(6000, 720, 855, 615), ButtonPicture::quit, "終了する");
+    button1->setObjectName("button1");
+    button2->setObjectName("button2");
+    button3->setObjectName("button3");
+    Command1->setObjectName("Command1");
+    button4->setObjectName("button4");
+    Command2->setObjectName("Command2");
+
+    auto* Label1 = new QLabel(client);
+    Label1->setGeometry(pxRect(4320, 1440, 2655, 1815));
+    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setBackground(Label1, Qt::black);
+
+    panelLabel(client, pxRect(4440, 1560, 735, 255), "名前：", Qt::yellow);
+    namebox = panelLabel(client, pxRect(5160, 1560, 1695, 255), "すらいむ", Qt::white);
+    panelLabel(client, pxRect(4440, 1800, 735, 255), "年齢：", Qt::yellow);
+    agebox = panelLabel(client, pxRect(5160, 1800, 975, 255), "", Qt::white);
+    panelLabel(client, pxRect(6360, 1800, 255, 255), "日", Qt::yellow);
+    panelLabel(client, pxRect(4440, 2040, 735, 255), "温度：", Qt::yellow);
+    ondobox = panelLabel(client, pxRect(5160, 2040, 615, 255), "50", Qt::white);
+    panelLabel(client, pxRect(6000, 2040, 255, 255), "℃", Qt::yellow);
+    infobox = panelLabel(client, pxRect(4440, 2400, 2415, 735), "", Qt::yellow);
+    infobox->setWordWrap(true);
+    namebox->setObjectName("namebox");
+    agebox->setObjectName("agebox");
+    ondobox->setObjectName("ondobox");
+    infobox->setObjectName("infobox");
+
+    wordinbox = new QLineEdit(client);
+    wordinbox->setObjectName("wordinbox");
+    wordinbox->setGeometry(pxRect(3360, 3360, 2895, 375));
+    wordinbox->setEnabled(false);
+    setBackground(wordinbox, fromBgr(kLightGrey));
+
+    wordbutton = new QPushButton("OK", client);
+    wordbutton->setObjectName("wordbutton");
+    wordbutton->setGeometry(pxRect(6360, 3330, 615, 375));
+    wordbutton->setEnabled(false);
+    wordbutton->setDefault(true);
+}
+
+void MainForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu("ファイル(&F)");
+    endgame1 = file->addAction("終了(&X)");
+    endgame2 = file->addAction("冷凍して終了(&S)");
+    option = menuBar()->addAction("模様替え(&O)");
+    QMenu* helpgame = menuBar()->addMenu("ヘルプ(&H)");
+    help1 = helpgame->addAction("目次");
+    help1->setShortcut(Qt::Key_F1);
+    help1->setShortcutContext(Qt::ApplicationShortcut);
+    aboutgame = helpgame->addAction("ﾊﾞｰｼﾞｮﾝ情報(&A)");
+}
+
+void MainForm::centreOnScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2);
+}
+
+bool MainForm::loadRoomPicture(const QString& path) {
+    if (path.isEmpty()) {
+        Picture1->setRoomPicture({});
+        roomPicturePath_.clear();
+        return true;
+    }
+    QPixmap picture(path);
+    if (picture.isNull()) return false;
+    Picture1->setRoomPicture(picture);
+    roomPicturePath_ = path;
+    return true;
+}
+
+void MainForm::render(const Controls& c) {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    if (c.namebox != shown_.namebox) namebox->setText(text(c.namebox));
+    if (c.agebox != shown_.agebox) agebox->setText(text(c.agebox));
+    if (c.ondobox != shown_.ondobox) ondobox->setText(text(c.ondobox));
+    if (c.infobox != shown_.infobox) infobox->setText(text(c.infobox));
+    if (c.wordbox != shown_.wordbox) wordbox->setText(text(c.wordbox));
+
+    button1->setEnabled(c.button1Enabled);
+    button2->setEnabled(c.button2Enabled);
+    button3->setEnabled(c.button3Enabled);
+    button4->setEnabled(c.button4Enabled);
+    if (c.button2Caption != shown_.button2Caption) setCaption(button2, c.button2Caption);
+    if (c.button3Caption != shown_.button3Caption) setCaption(button3, c.button3Caption);
+
+    if (c.slider1Position != Slider1->value()) {
+        const QSignalBlocker quiet(Slider1);  // the game moved it, not the player
+        Slider1->setValue(c.slider1Position);
+    }
+    Slider1->setEnabled(c.slider1Enabled);
+
+    if (text(c.wordinboxText) != wordinbox->text()) wordinbox->setText(text(c.wordinboxText));
+    wordinbox->setEnabled(c.wordinboxEnabled);
+    if (c.wordinboxColor != shown_.wordinboxColor) setBackground(wordinbox, fromBgr(c.wordinboxColor));
+    wordbutton->setEnabled(c.wordbuttonEnabled);
+
+    if (c.roomColor != shown_.roomColor) Picture1->setRoomColour(c.roomColor);
+    if (c.slimeVisible != shown_.slimeVisible || c.slime != shown_.slime ||
+        c.slimeFrame != shown_.slimeFrame) {
+        Picture1->setSlime(c.slimeVisible, c.slime, c.slimeFrame);
+    }
+    if (c.pointer != shown_.pointer) {
+        if (!c.pointer.custom) {
+            unsetCursor();
+        } else {
+            const QPixmap& icon =
+                c.pointer.icon == PointerIcon::furi ? pictures_.furi() : pictures_.hand();
+            setCursor(QCursor(icon, 0, 0));
+        }
+    }
+    shown_ = c;
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    // Closing the window saves the slime and ends the game; the game decides when that is done.
+    event->ignore();
+    emit closeRequested();
+}
+
+}  // namespace zupel

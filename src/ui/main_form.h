@@ -1,0 +1,75 @@
+// The main window: the room with the slime and the speech line on the left, the temperature
+// slider, six picture buttons and the black status panel on the right, the word entry along the
+// bottom, and the menu bar. It draws the game's controls and passes the player's actions on; it
+// decides nothing itself.
+#pragma once
+
+#include <QMainWindow>
+
+#include "controls.h"
+#include "picture_store.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace zupel {
+
+class RoomView;
+
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainForm(const PictureStore& pictures);
+
+    // Brings every control in line with the game's state, touching only what changed.
+    void render(const Controls& controls);
+    // Sets the room picture shown from now on; false when the file is not a picture.
+    bool loadRoomPicture(const QString& path);
+    void centreOnScreen();
+
+    // The controls, by the names the game gives them.
+    RoomView* Picture1 = nullptr;
+    QLabel* wordbox = nullptr;
+    QSlider* Slider1 = nullptr;
+    QToolButton* button1 = nullptr;
+    QToolButton* button2 = nullptr;
+    QToolButton* button3 = nullptr;
+    QToolButton* Command1 = nullptr;
+    QToolButton* button4 = nullptr;
+    QToolButton* Command2 = nullptr;
+    QLabel* namebox = nullptr;
+    QLabel* agebox = nullptr;
+    QLabel* ondobox = nullptr;
+    QLabel* infobox = nullptr;
+    QLineEdit* wordinbox = nullptr;
+    QPushButton* wordbutton = nullptr;
+    QAction* endgame1 = nullptr;
+    QAction* endgame2 = nullptr;
+    QAction* option = nullptr;
+    QAction* help1 = nullptr;
+    QAction* aboutgame = nullptr;
+
+signals:
+    void sliderMoved(int position);
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls(QWidget* client);
+    void buildMenus();
+    QToolButton* pictureButton(QWidget* parent, QRect where, ButtonPicture picture,
+                               const QString& tooltip);
+    QLabel* panelLabel(QWidget* parent, QRect where, const QString& text, Qt::GlobalColor colour);
+
+    const PictureStore& pictures_;
+    Controls shown_;  // what the controls show now
+    QString roomPicturePath_;
+};
+
+}  // namespace zupel

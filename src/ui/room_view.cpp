@@ -1,0 +1,55 @@
+#include "room_view.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace zupel {
+
+QColor fromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+RoomView::RoomView(const PictureStore& pictures, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), colour_(fromBgr(kRoomCyan)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(200, 200);
+}
+
+void RoomView::setRoomColour(uint32_t bgr) {
+    colour_ = fromBgr(bgr);
+    update();
+}
+
+void RoomView::setRoomPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+QRect RoomView::slimeArea() const {
+    if (!slimeVisible_) return {};
+    const QRectF r(slime_.left, slime_.top, slime_.width, slime_.height);
+    return r.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void RoomView::setSlime(bool visible, const SlimeRect& rect, int frame) {
+    const QRect before = slimeArea();
+    slimeVisible_ = visible;
+    slime_ = rect;
+    frame_ = frame;
+    update(before.united(slimeArea()));
+}
+
+void RoomView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(rect(), colour_);
+    if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    if (!slimeVisible_ || slime_.width <= 0 || slime_.height <= 0) return;
+    // A young slime is drawn smaller than its picture: smooth the shrinking, keep full-size
+    // pixel art crisp.
+    const bool shrunk = slime_.width < 32 || slime_.height < 32;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shrunk);
+    const QRectF target(slime_.left, slime_.top, slime_.width, slime_.height);
+    painter.drawPixmap(target, pictures_.frame(frame_), QRectF(0, 0, 32, 32));
+}
+
+}  // namespace zupel

@@ -1,0 +1,39 @@
+// The slime's room: a 200 x 200 pixel box in the room colour, with an optional picture, and
+// the slime drawn over it at its own (fractional) position and size. Only the rectangles that
+// change are repainted, so a dancing slime costs little.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "controls.h"
+#include "picture_store.h"
+
+namespace zupel {
+
+class RoomView : public QWidget {
+    Q_OBJECT
+public:
+    RoomView(const PictureStore& pictures, QWidget* parent);
+
+    void setRoomColour(uint32_t bgr);
+    void setRoomPicture(const QPixmap& picture);  // a null pixmap removes it
+    void setSlime(bool visible, const SlimeRect& rect, int frame);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect slimeArea() const;
+
+    const PictureStore& pictures_;
+    QColor colour_;
+    QPixmap picture_;
+    bool slimeVisible_ = false;
+    SlimeRect slime_;
+    int frame_ = 1;
+};
+
+QColor fromBgr(uint32_t bgr);
+
+}  // namespace zupel

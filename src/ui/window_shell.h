@@ -1,0 +1,48 @@
+// The game's effects in the real program: Qt windows and dialogs, sounds from the game folder,
+// the player's settings, the calendar and a seeded random generator.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <random>
+
+#include "main_form.h"
+#include "settings_store.h"
+#include "shell.h"
+#include "sound_player.h"
+
+namespace zupel {
+
+class WindowShell final : public Shell {
+public:
+    WindowShell(MainForm& form, const QString& gameFolder);
+
+    // Runs before every modal dialog, so the window shows the latest state behind it and the
+    // timers keep ticking while it is open.
+    void setBeforeModal(std::function<void()> callback) { beforeModal_ = std::move(callback); }
+    void setOnEnd(std::function<void()> callback) { onEnd_ = std::move(callback); }
+
+    int today() override;
+    int hour() override;
+    double random() override;
+    void playSound(const std::string& fileName) override;
+    void beep() override;
+    void raiseMainWindow() override;
+    std::optional<std::string> readSetting(const std::string& key) override;
+    bool setRoomPicture(const std::string& path) override;
+    std::optional<std::string> askName() override;
+    void showEndDialog(EndDialog which, std::optional<TwipsPoint> at) override;
+    TwipsPoint mainWindowPosition() override;
+    void endProgram() override;
+
+private:
+    MainForm& form_;
+    SoundPlayer sounds_;
+    SettingsStore settings_;
+    std::mt19937_64 dice_;
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+    std::function<void()> beforeModal_;
+    std::function<void()> onEnd_;
+};
+
+}  // namespace zupel
