@@ -62,7 +62,7 @@ std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) co
             std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
         std::string_view ch = utf8.substr(i, len);
         std::string bytes;
-        if (!toCp932.convert(ch, bytes) || bytes.empty()) bytes = "?";
+        if (!toCp932.convert(ch, bytes) || bytes.empty()) bytes.assign(1, '?');
         i += len;
         if (out.size() + bytes.size() > width) break;  // never keep half a character
         out += bytes;
