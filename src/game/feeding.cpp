@@ -6,11 +6,14 @@
 namespace zupel {
 namespace {
 
-constexpr int16_t kGrownUp =
-    30;  // from this age the meters stand still and overfeeding is harmless
-constexpr int16_t kMostFood = 500;  // a fuller food meter is too much for a young slime
-constexpr int16_t kWordsForYummy = 10;  // the slime says "おいしい！" once it knows this many words
-constexpr int kHopTicks = 3;            // uretimer ticks of one hop after a feeding
+// From this age the meters stand still and overfeeding does no harm.
+constexpr int16_t kGrownUp = 30;
+// A fuller food meter is too much for a young slime.
+constexpr int16_t kMostFood = 500;
+// The slime says "おいしい！" once it knows this many words.
+constexpr int16_t kWordsForYummy = 10;
+// uretimer ticks of the hop after a feeding.
+constexpr int kHopTicks = 3;
 
 // The low band of either meter: hungry for food, stressed for play.
 bool isLow(int16_t meter) {

@@ -1,5 +1,7 @@
 // The slime's animations: each call performs one step of one animation on sura(0) and
 // advances the shared step counter, which returns to 0 when the animation ends.
+#include <algorithm>
+#include <iterator>
 #include <span>
 
 #include "game.h"
@@ -10,7 +12,7 @@ namespace {
 // A walk or jump in one direction. The two routines of an axis share movestep, so either can
 // finish a walk the other started, each with the variant it drew itself.
 struct Walk {
-    float dx, dy;  // one pixel in the walk's direction
+    float dx, dy;   // one pixel in the walk's direction
     int walkFrame;  // stepping out
     int restFrame;  // facing the way it went, on the ground
     int airFrame;   // the middle of a jump
@@ -38,6 +40,7 @@ struct Row {
 };
 
 struct Sequence {
+    int routine;  // move1, move6 to move10
     std::span<const Row> rows;
     bool pausesStatus;  // the status timer waits until the animation is over
 };
@@ -53,11 +56,13 @@ constexpr Row kDance[] = {
     {1, 0, nullptr, 200}, {12}, {19}, {17, 0, nullptr, 300}, {18}, {19, 0, nullptr, 200}, {12}, {1},
 };
 
-// Indexed by the routine's number; 2 to 5 are the walks.
-constexpr Sequence kSequences[] = {
-    {},          {kHop, false},      {},   {}, {}, {}, {kTurn, true}, {kSideHops, true},
-    {kStretch, true}, {kSway, true}, {kDance, true},
-};
+constexpr Sequence kSequences[] = {{1, kHop, false},    {6, kTurn, true}, {7, kSideHops, true},
+                                   {8, kStretch, true}, {9, kSway, true}, {10, kDance, true}};
+
+const Sequence& sequenceOf(int routine) {
+    return *std::find_if(std::begin(kSequences), std::end(kSequences),
+                         [routine](const Sequence& s) { return s.routine == routine; });
+}
 
 }  // namespace
 
@@ -96,7 +101,7 @@ void Game::walk(int way) {
 }
 
 void Game::playSequence(int routine) {
-    const Sequence& sequence = kSequences[routine];
+    const Sequence& sequence = sequenceOf(routine);
     int16_t& step = world_.movestep;
     // A step another routine left behind is not ours to play.
     if (step < 0 || static_cast<std::size_t>(step) >= sequence.rows.size()) return;
@@ -118,22 +123,42 @@ void Game::playSequence(int routine) {
 }
 
 // Hop in place: up, down, and a soft landing.
-void Game::move1() { playSequence(1); }
+void Game::move1() {
+    playSequence(1);
+}
 
-void Game::move2() { walk(0); }
-void Game::move3() { walk(1); }
-void Game::move4() { walk(2); }
-void Game::move5() { walk(3); }
+void Game::move2() {
+    walk(0);
+}
+void Game::move3() {
+    walk(1);
+}
+void Game::move4() {
+    walk(2);
+}
+void Game::move5() {
+    walk(3);
+}
 
 // Turn around: left, back, right, front.
-void Game::move6() { playSequence(6); }
+void Game::move6() {
+    playSequence(6);
+}
 // Two hops to the left and two back.
-void Game::move7() { playSequence(7); }
+void Game::move7() {
+    playSequence(7);
+}
 // Stretch and squash.
-void Game::move8() { playSequence(8); }
+void Game::move8() {
+    playSequence(8);
+}
 // Sway from side to side.
-void Game::move9() { playSequence(9); }
+void Game::move9() {
+    playSequence(9);
+}
 // Dance.
-void Game::move10() { playSequence(10); }
+void Game::move10() {
+    playSequence(10);
+}
 
 }  // namespace zupel

@@ -17,14 +17,17 @@ struct Special {
 
 // Behaviours 6 to 10: turn, side hops, stretch, sway, dance.
 constexpr Special kSpecials[] = {
-    {5, &Game::move6}, {10, &Game::move7}, {15, &Game::move8}, {3, &Game::move9}, {20, &Game::move10},
+    {5, &Game::move6}, {10, &Game::move7},  {15, &Game::move8},
+    {3, &Game::move9}, {20, &Game::move10},
 };
 
 // Only a generator that never yields an allowed behaviour gets this far (behaviours 1 to 5 are
 // always allowed); the tick must end all the same.
 constexpr int kMaxDraws = 1000;
 
-bool holdsSpeechBack(int16_t movemode) { return movemode == 1 || (movemode >= 6 && movemode <= 10); }
+bool holdsSpeechBack(int16_t movemode) {
+    return movemode == 1 || (movemode >= 6 && movemode <= 10);
+}
 
 }  // namespace
 

@@ -11,15 +11,17 @@
 
 namespace zupel {
 
+// In the order the main window creates them: timers that fall due at the same moment fire in
+// this order, so the status tick settles a just-fed slime before the meter tick runs.
 enum class TimerId : int {
     bigtimer,
-    foodtimer,
-    modetimer,
-    deadtimer,
+    wordtimer,
     asobitimer,
     uretimer,
+    modetimer,
+    foodtimer,
+    deadtimer,
     movetimer,
-    wordtimer,
 };
 constexpr int kTimerCount = 8;
 
