@@ -1,0 +1,48 @@
+// A shell for the benchmarks: a fixed calendar, a seeded random source, no sounds, no windows,
+// and save files kept in memory, so that only the rules themselves are timed.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "save_folder.h"
+#include "shell.h"
+
+namespace zupel::bench {
+
+class MemorySaveFolder final : public SaveFolder {
+public:
+    std::map<std::string, Bytes> files;
+
+    std::unique_ptr<RecordFile> open(const std::string& name, int recordLength) override;
+    void remove(const std::string& name) override { files.erase(name); }
+};
+
+class QuietShell final : public Shell {
+public:
+    explicit QuietShell(int today) : today_(today) {}
+
+    int sounds = 0;  // how many sounds the game asked for
+
+    int today() override { return today_; }
+    int hour() override { return 12; }
+    double random() override { return uniform_(dice_); }
+    void playSound(const std::string&) override { ++sounds; }
+    void beep() override {}
+    void raiseMainWindow() override {}
+    std::optional<std::string> readSetting(const std::string&) override { return std::nullopt; }
+    bool setRoomPicture(const std::string&) override { return true; }
+    std::optional<std::string> askName() override { return std::nullopt; }
+    void showEndDialog(EndDialog, std::optional<TwipsPoint>) override {}
+    TwipsPoint mainWindowPosition() override { return {}; }
+    void endProgram() override {}
+
+private:
+    int today_;
+    std::mt19937 dice_{20261207};  // the same day every run
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+}  // namespace zupel::bench
