@@ -240,3 +240,40 @@ TEST_F(Movement, AHopOnTheClockSpeaksWhenItLands) {
 
 }  // namespace
 }  // namespace zupel::testing
+
+namespace zupel::testing {
+namespace {
+
+// A grown-up slime (its meters stand still) left to itself for a simulated day in the busiest
+// room wanders all over, but never gets further out of its room than the rules let it: one walk
+// step (8 pixels) past an edge, and on the left side the side hops' 8 more from there.
+TEST_F(GameTest, ADayOfWanderingReachesEveryWallButNeverStraysFar) {
+    PetRecord stored = livingSlime(35);
+    stored.ondo = 80;
+    startWith(stored, 32);
+    std::mt19937 generator(7);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    shell.fallbackRandom = [&] { return uniform(generator); };
+
+    float minLeft = 96, maxLeft = 96, minTop = 96, maxTop = 96;
+    for (int second = 0; second < 86400; ++second) {
+        advance(1000);
+        const SlimeRect& s = controls().slime;
+        minLeft = std::min(minLeft, s.left);
+        maxLeft = std::max(maxLeft, s.left);
+        minTop = std::min(minTop, s.top);
+        maxTop = std::max(maxTop, s.top);
+    }
+    EXPECT_GE(minLeft, -16);
+    EXPECT_GE(minTop, -8);
+    EXPECT_LE(maxLeft, 176 + 8);
+    EXPECT_LE(maxTop, 176 + 8);
+    // ... and it does reach every wall.
+    EXPECT_LT(minLeft, 8);
+    EXPECT_LT(minTop, 8);
+    EXPECT_GT(maxLeft, 168);
+    EXPECT_GT(maxTop, 168);
+}
+
+}  // namespace
+}  // namespace zupel::testing
