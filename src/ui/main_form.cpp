@@ -100,7 +100,9 @@ void MainForm::buildControls(QWidget* client) {
     Slider1->setPageStep(1);
     Slider1->setTickPosition(QSlider::TicksRight);
     Slider1->setTickInterval(1);
-    Slider1->setInvertedAppearance(false);  // 0 at the top, as the scale marks say
+    // 0 at the top, as the scale marks say; the arrow keys move the handle the way they point.
+    Slider1->setInvertedAppearance(true);
+    Slider1->setInvertedControls(true);
     connect(Slider1, &QSlider::valueChanged, this, &MainForm::sliderMoved);
 
     const struct {

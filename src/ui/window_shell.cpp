@@ -30,6 +30,11 @@ void WindowShell::beep() { QApplication::beep(); }
 void WindowShell::raiseMainWindow() {
     form_.raise();
     form_.activateWindow();
+    // A dialog the game is waiting on belongs to the window: it stays in front of it.
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &form_) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }
 
 std::optional<std::string> WindowShell::readSetting(const std::string& key) {
