@@ -24,7 +24,7 @@ struct SlimeRect {
 enum class PointerIcon { none, hand, furi };
 
 struct Pointer {
-    bool custom = false;  // false: the default arrow
+    bool custom = false;                   // false: the default arrow
     PointerIcon icon = PointerIcon::none;  // stays assigned when the pointer goes back to default
     bool operator==(const Pointer&) const = default;
 };

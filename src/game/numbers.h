@@ -18,12 +18,16 @@ inline int16_t toInt16(double value) {
     return static_cast<int16_t>(std::nearbyint(value));  // default rounding: halves to even
 }
 
-inline int16_t clampedSum(int16_t a, double b) { return toInt16(static_cast<double>(a) + b); }
+inline int16_t clampedSum(int16_t a, double b) {
+    return toInt16(static_cast<double>(a) + b);
+}
 
 // The dates a save file may hold: 1 January 100 to 31 December 9999, as day numbers counted
 // from 30 December 1899.
 constexpr double kFirstDay = -657434;
 constexpr double kLastDay = 2958465;
-inline bool isSaneDate(double day) { return std::isfinite(day) && day >= kFirstDay && day <= kLastDay; }
+inline bool isSaneDate(double day) {
+    return std::isfinite(day) && day >= kFirstDay && day <= kLastDay;
+}
 
 }  // namespace zupel

@@ -90,8 +90,7 @@ std::string decodeWord(const Bytes& record, const TextCodec& codec) {
     return getText(sized(record, kWordLen), 0, kWordLen, kWordChars, codec);
 }
 
-SaveFiles::SaveFiles(SaveFolder& folder, const TextCodec& codec)
-    : folder_(folder), codec_(codec) {}
+SaveFiles::SaveFiles(SaveFolder& folder, const TextCodec& codec) : folder_(folder), codec_(codec) {}
 
 void SaveFiles::open() {
     data_ = folder_.open(kDataFile, kDataLen);
@@ -104,13 +103,17 @@ RecordFile& SaveFiles::file(std::unique_ptr<RecordFile>& f, const char* name) {
     return *f;
 }
 
-PetRecord SaveFiles::readPet() { return decodePet(file(data_, kDataFile).readRecord(1), codec_); }
+PetRecord SaveFiles::readPet() {
+    return decodePet(file(data_, kDataFile).readRecord(1), codec_);
+}
 
 void SaveFiles::writePet(const PetRecord& pet) {
     file(data_, kDataFile).writeRecord(1, encodePet(pet, codec_));
 }
 
-int16_t SaveFiles::readSize() { return getInt16(sized(file(big_, kBigFile).readRecord(1), 2), 0); }
+int16_t SaveFiles::readSize() {
+    return getInt16(sized(file(big_, kBigFile).readRecord(1), 2), 0);
+}
 
 void SaveFiles::writeSize(int16_t size) {
     Bytes out(kBigLen, 0);

@@ -5,7 +5,9 @@
 
 namespace zupel {
 
-void Scheduler::setHandler(TimerId id, Handler handler) { timer(id).handler = std::move(handler); }
+void Scheduler::setHandler(TimerId id, Handler handler) {
+    timer(id).handler = std::move(handler);
+}
 
 void Scheduler::setEnabled(TimerId id, bool on) {
     Timer& t = timer(id);

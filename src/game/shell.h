@@ -9,7 +9,11 @@
 namespace zupel {
 
 // The modal dialogs the rules open. Each returns when the player has closed it.
-enum class EndDialog { starved /* overform */, badEnvironment /* overform2 */, died /* deadform */ };
+enum class EndDialog {
+    starved /* overform */,
+    badEnvironment /* overform2 */,
+    died /* deadform */
+};
 
 struct TwipsPoint {
     int x = 0;
@@ -21,8 +25,8 @@ public:
     virtual ~Shell() = default;
 
     // Calendar and chance.
-    virtual int today() = 0;  // whole days since 30 December 1899
-    virtual int hour() = 0;   // local hour, 0 to 23
+    virtual int today() = 0;      // whole days since 30 December 1899
+    virtual int hour() = 0;       // local hour, 0 to 23
     virtual double random() = 0;  // uniform in [0, 1)
 
     // Sound and attention. Best effort: a missing file or device costs nothing.

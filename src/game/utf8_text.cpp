@@ -3,7 +3,9 @@
 namespace zupel {
 namespace {
 
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offset just past the first `count` characters.
 std::size_t byteOffsetOf(std::string_view text, std::size_t count) {

@@ -10,6 +10,8 @@ int todayAsDayNumber() {
     return static_cast<int>(QDate::currentDate().toJulianDay() - kDayZero);
 }
 
-int currentHour() { return QTime::currentTime().hour(); }
+int currentHour() {
+    return QTime::currentTime().hour();
+}
 
 }  // namespace zupel

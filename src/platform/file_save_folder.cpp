@@ -10,7 +10,9 @@
 namespace zupel {
 namespace {
 
-std::string systemReason(int error) { return std::strerror(error); }
+std::string systemReason(int error) {
+    return std::strerror(error);
+}
 
 class PosixRecordFile final : public RecordFile {
 public:

@@ -11,7 +11,8 @@ namespace {
 QtMessageHandler previousHandler = nullptr;
 
 // The audio back end complains on a machine without sound; the game just stays quiet there.
-void quietAboutMissingAudio(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+void quietAboutMissingAudio(QtMsgType type, const QMessageLogContext& context,
+                            const QString& text) {
     if (text.startsWith("PulseAudioService:") || text.startsWith("No audio device")) return;
     if (previousHandler) previousHandler(type, context, text);
 }
@@ -26,7 +27,9 @@ SoundPlayer::SoundPlayer(QString folder) : folder_(std::move(folder)) {
     (void)installed;
 }
 
-SoundPlayer::~SoundPlayer() { qDeleteAll(effects_); }
+SoundPlayer::~SoundPlayer() {
+    qDeleteAll(effects_);
+}
 
 void SoundPlayer::play(const QString& fileName) {
     QSoundEffect*& effect = effects_[fileName];

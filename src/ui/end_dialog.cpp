@@ -41,7 +41,8 @@ EndDialogWindow::EndDialogWindow(EndDialog which, QWidget* parent) : QDialog(par
     Label1 = new QLabel(QString::fromUtf8(layout.text), this);
     // The long messages wrap onto a third line; let the label use the room above the button
     // rather than cut them off.
-    Label1->setGeometry(layout.label.adjusted(0, 0, 0, layout.button.top() - 4 - layout.label.bottom()));
+    Label1->setGeometry(
+        layout.label.adjusted(0, 0, 0, layout.button.top() - 4 - layout.label.bottom()));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Command1 = new QPushButton("END", this);

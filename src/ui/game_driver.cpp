@@ -43,12 +43,16 @@ void GameDriver::tick() {
 }
 
 void GameDriver::bindControls() {
-    connect(form_.button1, &QToolButton::clicked, this, [this] { call([this] { game_.button1_Click(); }); });
-    connect(form_.Command2, &QToolButton::clicked, this, [this] { call([this] { game_.Command2_Click(); }); });
-    connect(form_.endgame1, &QAction::triggered, this, [this] { call([this] { game_.endgame1_Click(); }); });
+    connect(form_.button1, &QToolButton::clicked, this,
+            [this] { call([this] { game_.button1_Click(); }); });
+    connect(form_.Command2, &QToolButton::clicked, this,
+            [this] { call([this] { game_.Command2_Click(); }); });
+    connect(form_.endgame1, &QAction::triggered, this,
+            [this] { call([this] { game_.endgame1_Click(); }); });
     connect(&form_, &MainForm::sliderMoved, this,
             [this](int position) { call([this, position] { game_.Slider1_Change(position); }); });
-    connect(&form_, &MainForm::closeRequested, this, [this] { call([this] { game_.Form_Unload(); }); });
+    connect(&form_, &MainForm::closeRequested, this,
+            [this] { call([this] { game_.Form_Unload(); }); });
 }
 
 }  // namespace zupel

@@ -217,7 +217,8 @@ void MainForm::render(const Controls& c) {
 
     if (text(c.wordinboxText) != wordinbox->text()) wordinbox->setText(text(c.wordinboxText));
     wordinbox->setEnabled(c.wordinboxEnabled);
-    if (c.wordinboxColor != shown_.wordinboxColor) setBackground(wordinbox, fromBgr(c.wordinboxColor));
+    if (c.wordinboxColor != shown_.wordinboxColor)
+        setBackground(wordinbox, fromBgr(c.wordinboxColor));
     wordbutton->setEnabled(c.wordbuttonEnabled);
 
     if (c.roomColor != shown_.roomColor) Picture1->setRoomColour(c.roomColor);

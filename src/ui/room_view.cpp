@@ -6,7 +6,9 @@
 
 namespace zupel {
 
-QColor fromBgr(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor fromBgr(uint32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
 RoomView::RoomView(const PictureStore& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures), colour_(fromBgr(kRoomCyan)) {

@@ -9,8 +9,12 @@ namespace zupel {
 
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 inline QRect pxRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }

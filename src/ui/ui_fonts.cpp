@@ -6,7 +6,8 @@ namespace zupel {
 
 QFont gameFont(qreal points) {
     QFont font;
-    font.setFamilies(QStringList() << "IPAPGothic" << "Noto Sans CJK JP");
+    font.setFamilies(QStringList() << "IPAPGothic"
+                                   << "Noto Sans CJK JP");
     font.setPointSizeF(points);
     return font;
 }
@@ -17,6 +18,8 @@ QFont statusPanelFont() {
     return font;
 }
 
-QFont scaleMarkFont() { return gameFont(8.25); }
+QFont scaleMarkFont() {
+    return gameFont(8.25);
+}
 
 }  // namespace zupel

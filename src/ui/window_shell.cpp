@@ -17,15 +17,23 @@ WindowShell::WindowShell(MainForm& form, const QString& gameFolder)
       dice_(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
             std::random_device{}()) {}
 
-int WindowShell::today() { return todayAsDayNumber(); }
-int WindowShell::hour() { return currentHour(); }
-double WindowShell::random() { return uniform_(dice_); }
+int WindowShell::today() {
+    return todayAsDayNumber();
+}
+int WindowShell::hour() {
+    return currentHour();
+}
+double WindowShell::random() {
+    return uniform_(dice_);
+}
 
 void WindowShell::playSound(const std::string& fileName) {
     sounds_.play(QString::fromStdString(fileName));
 }
 
-void WindowShell::beep() { QApplication::beep(); }
+void WindowShell::beep() {
+    QApplication::beep();
+}
 
 void WindowShell::raiseMainWindow() {
     form_.raise();

@@ -1,7 +1,7 @@
 // Japanese text in and out of the save files' fixed-width fields.
-#include <gtest/gtest.h>
-
 #include "cp932_codec.h"
+
+#include <gtest/gtest.h>
 
 namespace zupel {
 namespace {
@@ -26,7 +26,7 @@ TEST(Cp932Codec, CharactersItCannotHoldBecomeQuestionMarks) {
     EXPECT_EQ(codec.toFileField("a😀b", 4), "a?b ");
     EXPECT_EQ(codec.toFileField("한", 2), "? ");
     EXPECT_EQ(codec.toFileField(std::string("x\xFFy"), 3), "x?y");  // broken UTF-8
-    EXPECT_EQ(codec.fromFileField("a\x82"), "a?");  // half a character at the end
+    EXPECT_EQ(codec.fromFileField("a\x82"), "a?");                  // half a character at the end
     EXPECT_EQ(codec.fromFileField("\xA0z"), "?z");
 }
 

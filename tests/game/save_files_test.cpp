@@ -1,4 +1,6 @@
 // The save files' byte layouts, and the save layer over a real folder on disk.
+#include "save_files.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,14 +10,15 @@
 
 #include "cp932_codec.h"
 #include "file_save_folder.h"
-#include "save_files.h"
 
 namespace zupel {
 namespace {
 
 namespace fs = std::filesystem;
 
-Bytes hex(std::initializer_list<int> values) { return Bytes(values.begin(), values.end()); }
+Bytes hex(std::initializer_list<int> values) {
+    return Bytes(values.begin(), values.end());
+}
 
 TEST(PetRecordLayout, StoresTheKnownExampleByteForByte) {
     Cp932Codec codec;
@@ -48,7 +51,8 @@ TEST(PetRecordLayout, ShortOrEmptyRecordsReadAsZeros) {
     EXPECT_EQ(empty.lastdate, 0.0);
     EXPECT_EQ(empty.name, std::string(10, ' '));
 
-    const PetRecord cut = decodePet(hex({'A', 'B', 'C', ' ', ' ', ' ', ' ', ' ', ' ', ' ', 7}), codec);
+    const PetRecord cut =
+        decodePet(hex({'A', 'B', 'C', ' ', ' ', ' ', ' ', ' ', ' ', ' ', 7}), codec);
     EXPECT_EQ(cut.name, "ABC       ");
     EXPECT_EQ(cut.age, 7);
     EXPECT_EQ(cut.state, 0);

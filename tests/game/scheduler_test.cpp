@@ -1,9 +1,9 @@
 // The eight timers' semantics on a virtual clock.
+#include "scheduler.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "scheduler.h"
 
 namespace zupel {
 namespace {

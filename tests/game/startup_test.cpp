@@ -16,8 +16,7 @@ TEST_F(StartUp, FirstStartCreatesTheFilesAndNamesANewSlime) {
     bool onlyGrowthRanWhileNaming = false;
     shell.whileNaming = [&] {
         onlyGrowthRanWhileNaming = clock().enabled(TimerId::bigtimer) &&
-                                   !clock().enabled(TimerId::movetimer) &&
-                                   !controls().slimeVisible;
+                                   !clock().enabled(TimerId::movetimer) && !controls().slimeVisible;
     };
     start();
     EXPECT_TRUE(onlyGrowthRanWhileNaming);
@@ -104,18 +103,17 @@ TEST_P(CatchUp, AgesTheSlimeByTheDaysThatPassed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Days, CatchUp,
-    ::testing::Values(
-        CatchUpCase{"same day", 1, 5, 0, 14, false, 5, 14, 1},
-        CatchUpCase{"three days", 1, 5, 3, 14, false, 8, 14, 0},
-        CatchUpCase{"four days young", 1, 29, 4, 30, true, 0, 0, 0},
-        CatchUpCase{"four days grown", 1, 30, 4, 20, false, 34, 32, 0},
-        CatchUpCase{"clock set back, young", 1, 29, -1, 20, true, 0, 0, 0},
-        CatchUpCase{"clock set back, grown", 1, 30, -1, 20, false, 29, 32, 0},
-        CatchUpCase{"fresh and 22", 1, 20, 2, 14, false, 22, 32, 0},
-        CatchUpCase{"frozen a century", 2, 5, 100, 12, false, 105, 32, 0},
-        CatchUpCase{"frozen ten days", 2, 5, 10, 12, false, 15, 12, 0},
-        CatchUpCase{"frozen and thawed the same day", 2, 5, 0, 12, false, 5, 12, 1},
-        CatchUpCase{"frozen, clock set back", 2, 5, -2, 12, false, 3, 12, 0}),
+    ::testing::Values(CatchUpCase{"same day", 1, 5, 0, 14, false, 5, 14, 1},
+                      CatchUpCase{"three days", 1, 5, 3, 14, false, 8, 14, 0},
+                      CatchUpCase{"four days young", 1, 29, 4, 30, true, 0, 0, 0},
+                      CatchUpCase{"four days grown", 1, 30, 4, 20, false, 34, 32, 0},
+                      CatchUpCase{"clock set back, young", 1, 29, -1, 20, true, 0, 0, 0},
+                      CatchUpCase{"clock set back, grown", 1, 30, -1, 20, false, 29, 32, 0},
+                      CatchUpCase{"fresh and 22", 1, 20, 2, 14, false, 22, 32, 0},
+                      CatchUpCase{"frozen a century", 2, 5, 100, 12, false, 105, 32, 0},
+                      CatchUpCase{"frozen ten days", 2, 5, 10, 12, false, 15, 12, 0},
+                      CatchUpCase{"frozen and thawed the same day", 2, 5, 0, 12, false, 5, 12, 1},
+                      CatchUpCase{"frozen, clock set back", 2, 5, -2, 12, false, 3, 12, 0}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& ch : name) {

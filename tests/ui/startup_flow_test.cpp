@@ -17,7 +17,9 @@ namespace {
 
 using StartUpFlow = UiTest;
 
-int todayNumber() { return static_cast<int>(QDate::currentDate().toJulianDay() - QDate(1899, 12, 30).toJulianDay()); }
+int todayNumber() {
+    return static_cast<int>(QDate::currentDate().toJulianDay() - QDate(1899, 12, 30).toJulianDay());
+}
 
 PetRecord slimeSavedToday() {
     PetRecord pet;
@@ -36,7 +38,8 @@ TEST_F(StartUpFlow, TheNamingDialogWaitsForANameAndEnterOnlyMovesToOk) {
     EXPECT_FALSE(dialog.button1->isEnabled());
     EXPECT_EQ(dialog.button1->text(), "OK");
     EXPECT_EQ(dialog.button2->text(), "CANCEL");
-    EXPECT_EQ(dialog.findChild<QLabel*>()->text(), "これから育てるスライムに名前をつけてあげて下さい");
+    EXPECT_EQ(dialog.findChild<QLabel*>()->text(),
+              "これから育てるスライムに名前をつけてあげて下さい");
 
     std::optional<std::string> answer = "untouched";
     whenDialogOpens([&](QWidget*) {

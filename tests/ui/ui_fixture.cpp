@@ -12,9 +12,8 @@ void UiTest::build(const QString& gameFolder) {
     shell = std::make_unique<WindowShell>(*form, where);
     saveFolder = std::make_unique<FileSaveFolder>(where.toStdString());
     game = std::make_unique<Game>(*shell, *saveFolder, codec);
-    driver = std::make_unique<GameDriver>(*game, *form, [this](const SaveFileError& error) {
-        failures.push_back(error.what());
-    });
+    driver = std::make_unique<GameDriver>(
+        *game, *form, [this](const SaveFileError& error) { failures.push_back(error.what()); });
     shell->setBeforeModal([this] { driver->sync(); });
     shell->setOnEnd([this] {
         ended = true;
@@ -44,7 +43,9 @@ void UiTest::whenDialogOpens(std::function<void(QWidget*)> act) {
     poll->start();
 }
 
-void UiTest::wait(int ms) { QTest::qWait(ms); }
+void UiTest::wait(int ms) {
+    QTest::qWait(ms);
+}
 
 void UiTest::writeFile(const char* name, const Bytes& bytes) {
     QFile file(path(name));
@@ -59,7 +60,9 @@ Bytes UiTest::readFile(const char* name) const {
     return Bytes(all.begin(), all.end());
 }
 
-bool UiTest::exists(const char* name) const { return QFile::exists(path(name)); }
+bool UiTest::exists(const char* name) const {
+    return QFile::exists(path(name));
+}
 
 void UiTest::TearDown() {
     while (QWidget* modal = QApplication::activeModalWidget()) modal->close();
