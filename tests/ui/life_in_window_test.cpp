@@ -16,15 +16,7 @@ namespace {
 class LifeInWindow : public UiTest {
 protected:
     void startWithASlime(int16_t age, int16_t ondo) {
-        PetRecord pet;
-        pet.name = "ぷよ        ";
-        pet.age = age;
-        pet.ondo = ondo;
-        pet.state = PetState::kLiving;
-        pet.lastdate = QDate::currentDate().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
-        writeFile("data.sura", encodePet(pet, codec));
-        writeFile("word.sura", encodeWord("ことば", codec));
-        writeFile("big.sura", {32, 0});
+        storeSlime(slimeSavedToday(age, ondo));
         startUp();
     }
     // Lets game time pass as the program's timer would, without waiting for it.

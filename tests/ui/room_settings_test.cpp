@@ -24,14 +24,7 @@ protected:
         settings.setValue(QString("setting/") + key, value);
     }
     void startWithASlime() {
-        PetRecord pet;
-        pet.name = "ぷよ        ";
-        pet.age = 25;
-        pet.ondo = 50;
-        pet.state = PetState::kLiving;
-        pet.lastdate = QDate::currentDate().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
-        writeFile("data.sura", encodePet(pet, codec));
-        writeFile("big.sura", {32, 0});
+        storeSlime(slimeSavedToday(25, 50));
         startUp();
     }
     QColor roomCorner() { return form->Picture1->grab().toImage().pixelColor(199, 199); }

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "calendar.h"
 #include "end_dialog.h"
 #include "naming_dialog.h"
 #include "save_files.h"
@@ -16,20 +17,6 @@ namespace zupel::testing {
 namespace {
 
 using StartUpFlow = UiTest;
-
-int todayNumber() {
-    return static_cast<int>(QDate::currentDate().toJulianDay() - QDate(1899, 12, 30).toJulianDay());
-}
-
-PetRecord slimeSavedToday() {
-    PetRecord pet;
-    pet.name = "ぷよ        ";
-    pet.age = 12;
-    pet.ondo = 60;
-    pet.state = PetState::kLiving;
-    pet.lastdate = todayNumber();
-    return pet;
-}
 
 TEST_F(StartUpFlow, TheNamingDialogWaitsForANameAndEnterOnlyMovesToOk) {
     NamingDialog dialog;
@@ -90,12 +77,11 @@ TEST_F(StartUpFlow, ANewSlimeIsShownWithItsNameAndQuittingSavesIt) {
               (Bytes{0x82, 0xB7, 0x82, 0xE7, 0x82, 0xA2, 0x82, 0xDE, 0x20, 0x20}));
     const PetRecord saved = decodePet(data, codec);
     EXPECT_EQ(saved.state, PetState::kLiving);
-    EXPECT_EQ(saved.lastdate, todayNumber());
+    EXPECT_EQ(saved.lastdate, todayAsDayNumber());
 }
 
 TEST_F(StartUpFlow, ASavedSlimeComesBackAndTheTitleBarCloseSavesIt) {
-    writeFile("data.sura", encodePet(slimeSavedToday(), codec));
-    writeFile("big.sura", {20, 0});
+    storeSlime(slimeSavedToday(), 20);
     startUp();
     EXPECT_EQ(form->namebox->text(), "ぷよ        ");
     EXPECT_EQ(form->agebox->text(), "12");
@@ -110,12 +96,9 @@ TEST_F(StartUpFlow, ASavedSlimeComesBackAndTheTitleBarCloseSavesIt) {
 }
 
 TEST_F(StartUpFlow, AStarvedSlimeIsAnnouncedAndItsFilesDeleted) {
-    PetRecord pet = slimeSavedToday();
-    pet.age = 3;
+    PetRecord pet = slimeSavedToday(3);
     pet.lastdate -= 10;
-    writeFile("data.sura", encodePet(pet, codec));
-    writeFile("word.sura", encodeWord("ことば", codec));
-    writeFile("big.sura", {12, 0});
+    storeSlime(pet, 12);
     QString message;
     QSize size;
     startUp([&](QWidget* dialog) {
@@ -135,7 +118,7 @@ TEST_F(StartUpFlow, AStarvedSlimeIsAnnouncedAndItsFilesDeleted) {
 TEST_F(StartUpFlow, ASlimeLeftInABadStateEndsTheGameWhicheverWayTheDialogCloses) {
     PetRecord pet = slimeSavedToday();
     pet.condition = Condition::kHungry;
-    writeFile("data.sura", encodePet(pet, codec));
+    storeSlime(pet);
     QString message;
     startUp([&](QWidget* dialog) {
         message = qobject_cast<EndDialogWindow*>(dialog)->Label1->text();

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QTest>
 
+#include "calendar.h"
+#include "save_files.h"
+
 namespace zupel::testing {
 
 void UiTest::build(const QString& gameFolder) {
@@ -45,6 +48,22 @@ void UiTest::whenDialogOpens(std::function<void(QWidget*)> act) {
 
 void UiTest::wait(int ms) {
     QTest::qWait(ms);
+}
+
+PetRecord UiTest::slimeSavedToday(int16_t age, int16_t ondo) {
+    PetRecord pet;
+    pet.name = "ぷよ        ";
+    pet.age = age;
+    pet.ondo = ondo;
+    pet.state = PetState::kLiving;
+    pet.lastdate = todayAsDayNumber();
+    return pet;
+}
+
+void UiTest::storeSlime(const PetRecord& pet, int16_t size) {
+    writeFile("data.sura", encodePet(pet, codec));
+    writeFile("word.sura", encodeWord("ことば", codec));
+    writeFile("big.sura", {static_cast<uint8_t>(size), 0});
 }
 
 void UiTest::writeFile(const char* name, const Bytes& bytes) {

@@ -37,6 +37,10 @@ protected:
     void build(const QString& gameFolder = {});
     // Runs start-up; `answer` acts on each modal dialog as it opens.
     void startUp(std::function<void(QWidget*)> answer = {});
+    // A living slime saved today, as the game would have stored it.
+    static PetRecord slimeSavedToday(int16_t age = 12, int16_t ondo = 60);
+    // Stores a slime, its size and one learned word in the game folder, ready for start-up.
+    void storeSlime(const PetRecord& pet, int16_t size = 32);
     // Writes a save file into the game folder before start-up.
     void writeFile(const char* name, const Bytes& bytes);
     Bytes readFile(const char* name) const;
