@@ -32,7 +32,6 @@ public:
     SaveFiles(SaveFolder& folder, const TextCodec& codec);
 
     void open();
-    bool isOpen() const { return data_ != nullptr; }
 
     PetRecord readPet();
     void writePet(const PetRecord& pet);
