@@ -1,24 +1,13 @@
 // A shell for the benchmarks: a fixed calendar, a seeded random source, no sounds, no windows,
-// and save files kept in memory, so that only the rules themselves are timed.
+// so that only the rules themselves are timed.
 #pragma once
 
-#include <map>
-#include <memory>
 #include <random>
 #include <string>
 
-#include "save_folder.h"
 #include "shell.h"
 
 namespace zupel::bench {
-
-class MemorySaveFolder final : public SaveFolder {
-public:
-    std::map<std::string, Bytes> files;
-
-    std::unique_ptr<RecordFile> open(const std::string& name, int recordLength) override;
-    void remove(const std::string& name) override { files.erase(name); }
-};
 
 class QuietShell final : public Shell {
 public:

@@ -7,6 +7,7 @@
 
 #include "cp932_codec.h"
 #include "game.h"
+#include "memory_save_folder.h"
 #include "quiet_shell.h"
 #include "save_files.h"
 

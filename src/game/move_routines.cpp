@@ -18,7 +18,8 @@ struct Walk {
     int airFrame;   // the middle of a jump
 };
 
-// Indexed like walkVariant: up, down, left, right.
+// Indexed like walkVariant.
+constexpr int kUp = 0, kDown = 1, kLeft = 2, kRight = 3;
 constexpr Walk kWalks[] = {
     {0, -1, 3, 4, 14},
     {0, 1, 5, 6, 2},
@@ -128,16 +129,16 @@ void Game::move1() {
 }
 
 void Game::move2() {
-    walk(0);
+    walk(kUp);
 }
 void Game::move3() {
-    walk(1);
+    walk(kDown);
 }
 void Game::move4() {
-    walk(2);
+    walk(kLeft);
 }
 void Game::move5() {
-    walk(3);
+    walk(kRight);
 }
 
 // Turn around: left, back, right, front.

@@ -27,10 +27,12 @@ void Game::modetimer_Timer() {
     const bool paced = !setsItsOwnPace(world_.movemode);
     switch (pet.condition) {
         case Condition::kFine:
+        case Condition::kFineStored:
             c.infobox = "元気です";
             enablePlayAndTalk(c, true);
             if (paced) selondo();
-            timerOff(TimerId::deadtimer);
+            // Only a true fine stops the countdown; a stored 5 leaves a running one alone.
+            if (pet.condition == Condition::kFine) timerOff(TimerId::deadtimer);
             break;
         case Condition::kWeak:
             c.infobox = "弱っています";
@@ -52,11 +54,6 @@ void Game::modetimer_Timer() {
             break;
         case Condition::kJustFed:  // settled here, shown at the next tick
             pet.condition = (pet.ondo > 80 || pet.ondo < 20) ? Condition::kWeak : Condition::kFine;
-            break;
-        case Condition::kFineStored:  // fine, but it leaves a running countdown alone
-            c.infobox = "元気です";
-            enablePlayAndTalk(c, true);
-            if (paced) selondo();
             break;
         case Condition::kStressed:
             c.infobox = "ストレスがたまっています";

@@ -1,6 +1,5 @@
 // A shell for the rules under test: the calendar, the hour and chance are set by the test,
-// sounds and other effects are recorded, dialogs are answered by scripts, and the save folder
-// lives in memory so the files' bytes can be read back.
+// sounds and other effects are recorded, and dialogs are answered by scripts.
 #pragma once
 
 #include <deque>
@@ -10,21 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "save_folder.h"
 #include "shell.h"
 
 namespace zupel::testing {
-
-class MemorySaveFolder final : public SaveFolder {
-public:
-    std::map<std::string, Bytes> files;
-    std::vector<std::string> openFiles;  // names currently held open
-    int writes = 0;
-
-    std::unique_ptr<RecordFile> open(const std::string& name, int recordLength) override;
-    void remove(const std::string& name) override { files.erase(name); }
-    bool exists(const std::string& name) const { return files.count(name) > 0; }
-};
 
 class FakeShell final : public Shell {
 public:

@@ -8,6 +8,7 @@
 #include "cp932_codec.h"
 #include "fake_shell.h"
 #include "game.h"
+#include "memory_save_folder.h"
 #include "save_files.h"
 
 namespace zupel::testing {
