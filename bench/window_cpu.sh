@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 if [ -z "${ZUPEL_IN_XVFB:-}" ]; then
   [ -x build/zupel/zupel ] || scripts/build release >/dev/null
-  ZUPEL_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+  ZUPEL_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24 -noreset" "$0" "$@"
 fi
 
 work=$(mktemp -d)

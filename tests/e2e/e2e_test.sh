@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # The real game in a real X server, driven with xdotool: a first start, naming, quitting from
 # the menu, coming back, a second copy, and what the window shows.
-# usage: e2e_test.sh GAME_FOLDER   (run it under xvfb-run)
+# usage: e2e_test.sh GAME_FOLDER
+# It starts an Xvfb of its own on a display number the server picks itself. The server must
+# not reset when its last client goes (a killed game), or the next start finds it closed.
 set -uo pipefail
 game_src=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'pkill -f "$work/zupel" 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb=$!
+trap 'pkill -f "$work/game/zupel" 2>/dev/null; kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
 export XDG_CONFIG_HOME=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -17,7 +23,7 @@ failed=0
 check() {  # check "what" command...
   local what=$1
   shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; return 1; fi
 }
 
 fresh_folder() {
@@ -27,7 +33,7 @@ fresh_folder() {
 # Waits for a window whose name matches $1; prints its id.
 wait_window() {
   local id
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 200); do
     id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
@@ -94,9 +100,12 @@ check "the first copy still runs" kill -0 "$pid"
 kill -9 "$pid"; wait "$pid" 2>/dev/null
 
 # 5. After a crash the lock is stale and the game starts again.
-"$work/game/zupel" &
+"$work/game/zupel" 2>"$work/stderr5" &
 pid=$!
-check "the game starts after a crash" test -n "$(wait_window "^ZUPEL$")"
+if ! check "the game starts after a crash" test -n "$(wait_window "^ZUPEL$")"; then
+  kill -0 "$pid" 2>/dev/null && echo "  (it is running without a window)" || echo "  (it ended)"
+  cat "$work/stderr5"
+fi
 kill "$pid"; wait "$pid" 2>/dev/null
 
 # 6. A save file that cannot be written is reported, not ignored.
