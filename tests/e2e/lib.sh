@@ -1,0 +1,51 @@
+# Shared by the real-window tests: an Xvfb of their own, a fresh game folder, checks that count.
+# A test script sets game_src (the built game folder) and sources this file.
+# The server picks its own display number, and must not reset when its last client goes (a
+# killed game), or the next start finds it closed.
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb=$!
+trap 'pkill -f "$work/game/zupel" 2>/dev/null; kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_CONFIG_HOME=$work/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}:detect_leaks=0"
+passed=0
+failed=0
+
+check() {  # check "what" command...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; return 1; fi
+}
+
+fresh_folder() {
+  rm -rf "$work/game" && mkdir -p "$work/game" && cp "$game_src"/zupel "$game_src"/*.wav "$work/game/"
+}
+
+# Waits for a window whose name matches $1; prints its id.
+wait_window() {
+  local id
+  for _ in $(seq 1 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+hexdump_of() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
+state_of() { od -An -td2 -j22 -N2 "$1" | tr -d ' '; }
+wait_exit() {  # wait_exit PID TENTHS
+  for _ in $(seq 1 "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
+
+
+# Ends the script with the tally.
+finish() {
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}
