@@ -41,6 +41,9 @@ void Game::Form_Load() {
         return;
     }
     openingform_OK(*name);
+    // The new slime is on the disk from the moment it has a name, so a crash or a power cut
+    // before the first quit cannot lose it. It is the record quitting would write.
+    saves_.writePet(world_.pet);
     world_.bigstop = 10;
     saves_.writeSize(world_.bigstop);
 }
