@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
         leave(instance, 2);
     });
     shell.setBeforeModal([&] { driver.sync(); });
+    shell.setAfterModal([&] { driver.tick(); });
     shell.setOnEnd([&] { leave(instance, 0); });
     driver.bindControls();
 

@@ -53,18 +53,29 @@ bool WindowShell::setRoomPicture(const std::string& path) {
     return form_.loadRoomPicture(QString::fromStdString(path));
 }
 
-std::optional<std::string> WindowShell::askName() {
+template <typename Show>
+auto WindowShell::modal(Show show) {
     if (beforeModal_) beforeModal_();
-    NamingDialog dialog;
-    return dialog.ask();
+    auto answer = show();
+    if (afterModal_) afterModal_();
+    return answer;
+}
+
+std::optional<std::string> WindowShell::askName() {
+    return modal([] {
+        NamingDialog dialog;
+        return dialog.ask();
+    });
 }
 
 void WindowShell::showEndDialog(EndDialog which, std::optional<TwipsPoint> at) {
-    if (beforeModal_) beforeModal_();
-    EndDialogWindow dialog(which, form_.isVisible() ? &form_ : nullptr);
-    std::optional<QPoint> topLeft;
-    if (at) topLeft = QPoint(px(at->x), px(at->y));
-    dialog.showAndWait(topLeft);
+    modal([&] {
+        EndDialogWindow dialog(which, form_.isVisible() ? &form_ : nullptr);
+        std::optional<QPoint> topLeft;
+        if (at) topLeft = QPoint(px(at->x), px(at->y));
+        dialog.showAndWait(topLeft);
+        return true;
+    });
 }
 
 TwipsPoint WindowShell::mainWindowPosition() {

@@ -20,6 +20,9 @@ public:
     // Runs before every modal dialog, so the window shows the latest state behind it and the
     // timers keep ticking while it is open.
     void setBeforeModal(std::function<void()> callback) { beforeModal_ = std::move(callback); }
+    // Runs when a modal dialog has closed, before the game acts on its answer, so the timers are
+    // up to the clock and what the answer switches on counts from that moment.
+    void setAfterModal(std::function<void()> callback) { afterModal_ = std::move(callback); }
     void setOnEnd(std::function<void()> callback) { onEnd_ = std::move(callback); }
 
     int today() override;
@@ -36,12 +39,17 @@ public:
     void endProgram() override;
 
 private:
+    // Shows a modal dialog between the two callbacks above; returns what `show` returns.
+    template <typename Show>
+    auto modal(Show show);
+
     MainForm& form_;
     SoundPlayer sounds_;
     SettingsStore settings_;
     std::mt19937_64 dice_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
     std::function<void()> beforeModal_;
+    std::function<void()> afterModal_;
     std::function<void()> onEnd_;
 };
 
