@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -187,6 +188,8 @@ bool MainForm::loadRoomPicture(const QString& path) {
         roomPicturePath_.clear();
         return true;
     }
+    // Only an ordinary file: reading a FIFO or a device would stop the game before its window.
+    if (!QFileInfo(path).isFile()) return false;
     QPixmap picture(path);
     if (picture.isNull()) return false;
     Picture1->setRoomPicture(picture);
