@@ -25,6 +25,26 @@ namespace {
     std::_Exit(status);
 }
 
+// The exit status when this copy may not run the game (after telling why, where it is not
+// simply running already); -1 when it holds the lock. `file` names the lock for the player.
+int refusedStart(zupel::SingleInstance& instance, const std::string& file) {
+    using Outcome = zupel::SingleInstance::Outcome;
+    const zupel::SingleInstance::Result lock = instance.acquire();
+    switch (lock.outcome) {
+        case Outcome::acquired:
+            return -1;
+        case Outcome::runningHere:
+            return 0;  // another copy is already raising the slime
+        case Outcome::maybeElsewhere:
+            zupel::reportLockOfOtherMachine(file, lock.host);
+            return 3;
+        case Outcome::failed:
+            break;
+    }
+    zupel::reportLockFailure(file, lock.reason);
+    return 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,7 +62,8 @@ int main(int argc, char** argv) {
     // The game folder holds the program, its sounds and the slime's save files.
     const QString folder = QCoreApplication::applicationDirPath();
     SingleInstance instance(folder);
-    if (!instance.acquire()) return 0;  // another copy is already raising the slime
+    if (const int status = refusedStart(instance, instance.path().toStdString()); status >= 0)
+        return status;
 
     PictureStore pictures;
     MainForm form(pictures);
