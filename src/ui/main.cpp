@@ -9,6 +9,7 @@
 #include "file_save_folder.h"
 #include "game.h"
 #include "game_driver.h"
+#include "game_folder.h"
 #include "main_form.h"
 #include "picture_store.h"
 #include "single_instance.h"
@@ -60,16 +61,17 @@ int main(int argc, char** argv) {
     QApplication::setFont(gameFont());
 
     // The game folder holds the program, its sounds and the slime's save files.
-    const QString folder = QCoreApplication::applicationDirPath();
-    SingleInstance instance(folder);
-    if (const int status = refusedStart(instance, instance.path().toStdString()); status >= 0)
+    const GameFolder folder = findGameFolder();
+    SingleInstance instance(folder.forQt);
+    if (const int status = refusedStart(instance, (folder.bytes / "zupel.lock").string());
+        status >= 0)
         return status;
 
     PictureStore pictures;
     MainForm form(pictures);
     form.centreOnScreen();
-    WindowShell shell(form, folder);
-    FileSaveFolder saveFolder(folder.toStdString());
+    WindowShell shell(form, folder.forQt);
+    FileSaveFolder saveFolder(folder.bytes);
     Cp932Codec codec;
     Game game(shell, saveFolder, codec);
     GameDriver driver(game, form, [&](const SaveFileError& error) {
