@@ -5,6 +5,8 @@
 
 #include "cp932_codec.h"
 #include "display_check.h"
+#include "end_signals.h"
+#include "exit_hook.h"
 #include "failure_report.h"
 #include "file_save_folder.h"
 #include "game.h"
@@ -74,14 +76,32 @@ int main(int argc, char** argv) {
     FileSaveFolder saveFolder(folder.bytes);
     Cp932Codec codec;
     Game game(shell, saveFolder, codec);
+    int endStatus = 0;
     GameDriver driver(game, form, [&](const SaveFileError& error) {
         reportSaveFileFailure(error);
         leave(instance, 2);
     });
     shell.setBeforeModal([&] { driver.sync(); });
     shell.setAfterModal([&] { driver.tick(); });
-    shell.setOnEnd([&] { leave(instance, 0); });
+    shell.setOnEnd([&] { leave(instance, endStatus); });
     driver.bindControls();
+
+    // kill, a shutdown, a closing terminal or Ctrl+C: the same as closing the window.
+    EndSignals endSignals([&] { driver.closeFromOutside(); });
+    // The display is gone and Qt ends the program with status 1: save as the window close does
+    // when no handler is half-way through, without touching the window any more.
+    ExitHook lostDisplay([&] {
+        endStatus = 1;
+        if (driver.idle()) {
+            try {
+                game.Form_Unload();
+            } catch (const SaveFileError& error) {
+                reportSaveFileFailure(error, /*withWindow=*/false);
+                leave(instance, 2);
+            }
+        }
+        leave(instance, 1);
+    });
 
     driver.call([&] { game.Form_Load(); });
     form.show();
