@@ -10,6 +10,7 @@ class QSocketNotifier;
 
 namespace zupel {
 
+// One at a time: the signals have one disposition per process.
 class EndSignals {
 public:
     // `onSignal` runs on the event loop when one or more of the signals have come.

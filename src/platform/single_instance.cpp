@@ -25,14 +25,13 @@ std::string whyNoLock(const QString& path) {
     if (fd < 0) return std::strerror(errno);
     const QByteArray probe = QByteArray::number(::getpid()) + '\n' + "zupel\n" +
                              QSysInfo::machineHostName().toUtf8() + '\n';
-    const bool written = ::write(fd, probe.constData(), probe.size()) == probe.size();
-    const int error = written ? 0 : errno;
-    const bool synced = written && ::fsync(fd) == 0;
-    const int syncError = synced || !written ? 0 : errno;
+    errno = 0;
+    const bool written =
+        ::write(fd, probe.constData(), probe.size()) == probe.size() && ::fsync(fd) == 0;
+    const int error = errno != 0 ? errno : ENOSPC;  // a short write: the disk is full
     ::close(fd);
     ::unlink(name.constData());
-    if (!written) return std::strerror(error != 0 ? error : ENOSPC);
-    if (!synced) return std::strerror(syncError);
+    if (!written) return std::strerror(error);
     return "the lock file could not be written";
 }
 #else

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <chrono>
+#include <type_traits>
 
 #include "calendar.h"
 #include "end_dialog.h"
@@ -56,9 +57,14 @@ bool WindowShell::setRoomPicture(const std::string& path) {
 template <typename Show>
 auto WindowShell::modal(Show show) {
     if (beforeModal_) beforeModal_();
-    auto answer = show();
-    if (afterModal_) afterModal_();
-    return answer;
+    if constexpr (std::is_void_v<decltype(show())>) {
+        show();
+        if (afterModal_) afterModal_();
+    } else {
+        auto answer = show();
+        if (afterModal_) afterModal_();
+        return answer;
+    }
 }
 
 std::optional<std::string> WindowShell::askName() {
@@ -74,7 +80,6 @@ void WindowShell::showEndDialog(EndDialog which, std::optional<TwipsPoint> at) {
         std::optional<QPoint> topLeft;
         if (at) topLeft = QPoint(px(at->x), px(at->y));
         dialog.showAndWait(topLeft);
-        return true;
     });
 }
 

@@ -131,6 +131,25 @@ else
   echo "SKIPPED: the folder cannot be made read-only here"
 fi
 
+# 7b. A full disk: the same kind of report, with the system's reason.
+if [ "$(id -u)" -eq 0 ] && mkdir -p "$work/full" && mount -t tmpfs -o size=$(( $(stat -c %s "$game_src/zupel") / 1024 + 2048 ))k tmpfs "$work/full" 2>/dev/null; then
+  cp "$game_src"/zupel "$work/full/"
+  python3 "$here/make_slime.py" "$work/full"
+  dd if=/dev/zero of="$work/full/filler" bs=4k 2>/dev/null
+  "$work/full/zupel" 2>"$work/stderr7b" &
+  pid=$!
+  box=$(wait_window "^ZUPEL$") || box=""
+  check "a full disk is reported in a message box" test -n "$box"
+  xdotool key --window "$box" Return 2>/dev/null; sleep 0.3; xdotool key Return 2>/dev/null
+  wait_exit "$pid" 50
+  wait "$pid"; status=$?
+  check "it ends with a non-zero status ($status)" test "$status" -ne 0
+  check "stderr names zupel.lock and the full disk" grep -q "zupel.lock: No space left on device" "$work/stderr7b"
+  umount "$work/full"
+else
+  echo "SKIPPED: no small file system to fill here"
+fi
+
 # 8. The X server dies under the game: the slime is saved as a close saves it.
 fresh_folder
 python3 "$here/make_slime.py" "$work/game" --age 10 --days-ago 2
