@@ -77,7 +77,8 @@ check "stderr says how to start anyway" grep -q "delete .*zupel.lock" "$work/std
 check "the save files are untouched" test "$before" = "$(md5sum "$work/game"/*.sura)"
 check "the foreign lock stays" grep -q "far-away-box" "$work/game/zupel.lock"
 
-# 5. A FIFO as the room picture does not hang the start.
+# 5. A FIFO as the room picture or as the settings file does not hang the start (the old
+#    program blocked on it for ever, before any window).
 fresh_folder
 python3 "$here/make_slime.py" "$work/game"
 mkfifo "$work/room.bmp"
