@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <chrono>
+#include <cstdio>
 #include <type_traits>
 
 #include "calendar.h"
@@ -26,6 +27,11 @@ int WindowShell::hour() {
 }
 double WindowShell::random() {
     return uniform_(dice_);
+}
+
+void WindowShell::warn(const std::string& message) {
+    std::fprintf(stderr, "zupel: %s\n", message.c_str());
+    std::fflush(stderr);
 }
 
 void WindowShell::playSound(const std::string& fileName) {

@@ -28,6 +28,7 @@ public:
     int today() override;
     int hour() override;
     double random() override;
+    void warn(const std::string& message) override;
     void playSound(const std::string& fileName) override;
     void beep() override;
     void raiseMainWindow() override;

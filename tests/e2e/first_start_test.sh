@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 fresh_folder
 "$work/game/zupel" 2>"$work/stderr1" &
 pid=$!
-dialog=$(wait_window "^$") || dialog=""
+dialog=$(wait_window "^ $") || dialog=""
 sleep 1
 xdotool type --delay 50 "Puyo"
 xdotool key Return

@@ -136,9 +136,9 @@ TEST_F(StartUp, AgeClampsInsteadOfOverflowing) {
     EXPECT_EQ(pet().age, 32767);
 
     game.reset();
-    stored = livingSlime(-32000, kDay);
+    stored = livingSlime(0, kDay);
     stored.state = PetState::kFrozen;
-    shell.todayValue = kDay - 2000;
+    shell.todayValue = kDay - 40000;
     startWith(stored);
     EXPECT_EQ(pet().age, -32768);
 }
