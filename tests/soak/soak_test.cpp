@@ -8,13 +8,16 @@ namespace zupel::soak {
 namespace {
 
 TEST(Soak, SeveralSeededWeeksKeepEveryInvariant) {
+    int64_t starts = 0, actions = 0;
     for (uint64_t seed : {1u, 2u, 3u, 20261207u}) {
         const SoakResult r = runSoak(seed, 14);
         EXPECT_TRUE(r.passed) << r.failure;
         EXPECT_GE(r.calendarDays, 14);
-        EXPECT_GT(r.starts, 5) << "a fortnight of play starts the game many times";
-        EXPECT_GT(r.actions, 100);
+        starts += r.starts;
+        actions += r.actions;
     }
+    EXPECT_GT(starts, 20) << "a fortnight of play starts the game many times";
+    EXPECT_GT(actions, 500);
 }
 
 TEST(Soak, ASeedPlaysTheSameLifeAgain) {

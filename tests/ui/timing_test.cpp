@@ -62,8 +62,9 @@ TEST_F(Timing, TheTimersOfANewSlimeCountFromOk) {
         naming->button1->click();
     });
     ASSERT_TRUE(game->world().controls.slimeVisible);
-    // movetimer first, half a second after OK; nothing fires at the moment of OK.
-    EXPECT_EQ(game->scheduler().nextDue(), std::optional<Millis>(3500));
+    // The slime's first move comes 700 ms after OK, its room's pace at 50 degrees; nothing fires
+    // at the moment of OK.
+    EXPECT_EQ(game->scheduler().nextDue(), std::optional<Millis>(3700));
 }
 
 }  // namespace
