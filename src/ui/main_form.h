@@ -56,9 +56,13 @@ public:
 signals:
     void sliderMoved(int position);
     void closeRequested();
+    // The pointer moved over the bare window (not over the room or a control of its own).
+    void formMouseMoved();
+    void wordboxMouseMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls(QWidget* client);
@@ -66,6 +70,9 @@ private:
     QToolButton* pictureButton(QWidget* parent, QRect where, ButtonPicture picture,
                                const QString& tooltip);
     QLabel* panelLabel(QWidget* parent, QRect where, const QString& text, Qt::GlobalColor colour);
+    void buildWordEntry(QWidget* client);
+    void trackMouseOver(QWidget* widget);
+    void showPointer(const Pointer& pointer);
 
     const PictureStore& pictures_;
     Controls shown_;  // what the controls show now
