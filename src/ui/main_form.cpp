@@ -34,10 +34,15 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+constexpr QSize kButtonPictureSize(40, 30);
+// A captioned button ("やめる") shows a smaller picture, so the caption fits under it.
+constexpr QSize kCaptionedPictureSize(24, 18);
+
 void setCaption(QToolButton* button, const std::string& caption) {
     button->setText(QString::fromStdString(caption));
     button->setToolButtonStyle(caption.empty() ? Qt::ToolButtonIconOnly
                                                : Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(caption.empty() ? kButtonPictureSize : kCaptionedPictureSize);
 }
 
 }  // namespace
@@ -80,7 +85,6 @@ QToolButton* MainForm::pictureButton(QWidget* parent, QRect where, ButtonPicture
     auto* button = new QToolButton(parent);
     button->setGeometry(where);
     button->setIcon(pictures_.button(picture));
-    button->setIconSize(QSize(40, 30));
     button->setToolTip(tooltip);
     button->setAutoRaise(false);
     setCaption(button, "");
