@@ -80,15 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       S{"trailingBlankNeverKnown", "あめ ", {kHit}, true, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(Talk, TheCountReachesTheRecordWhenTheGameIsSaved) {
-    startTalking({"あめ", "いぬ"}, 1);  // いぬ was learned in a run that was never saved
-    say("そら", {kMiss, kHit});
-    EXPECT_EQ(game->saves().readWord(2), fitToWidth("そら", 20));
-    EXPECT_EQ(storedPet().wordcount, 1);
-    game->endgame1_Click();
-    EXPECT_EQ(storedPet().wordcount, 2);
-}
-
 TEST_F(Talk, AFullVocabularyLearnsNoMore) {
     startTalking({"あめ"}, 32766);
     say("そら", {kHit});
