@@ -89,7 +89,9 @@ void Game::uretimer_Timer() {
     move1();
     if (urecount < kHopTicks) return;
     timerOff(TimerId::uretimer);
-    timerOn(TimerId::movetimer);
+    // Back to wandering, unless the player started talking or playing during the hops: then
+    // the slime hops for the words or chases the toy instead.
+    if (world_.talkmode == 0 && world_.asobimode == 0) timerOn(TimerId::movetimer);
     urecount = 0;
 }
 

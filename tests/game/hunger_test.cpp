@@ -198,6 +198,20 @@ TEST_F(Hunger, AFedSlimeHopsThreeTimesThenWandersAgain) {
     EXPECT_EQ(interval(TimerId::movetimer), 700);  // the pace of a room at 50 degrees
 }
 
+TEST_F(Hunger, TalkOrPlayStartedDuringTheHopsKeepsTheSlimeFromWandering) {
+    for (bool talk : {true, false}) {
+        SCOPED_TRACE(talk ? "talk" : "play");
+        restartStill();
+        feed();
+        advance(600);
+        talk ? game->button3_Click() : game->button2_Click();
+        advance(900);  // the landing
+        EXPECT_FALSE(on(TimerId::uretimer));
+        EXPECT_FALSE(on(TimerId::movetimer)) << "it would wander and hop at once";
+        EXPECT_TRUE(on(talk ? TimerId::wordtimer : TimerId::asobitimer));
+    }
+}
+
 TEST_F(Hunger, FeedingAgainDuringTheHopsDoesNotStartThemOver) {
     startStill();
     feed();

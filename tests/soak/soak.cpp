@@ -233,19 +233,71 @@ private:
         if (careful_ && chance(0.7) && lookAfterTheSlime()) return;
         const int kind = roll(100);
         const Controls& c = controls();
-        if (kind < 30 && c.button1Enabled) {
+        if (kind < 15 && c.button1Enabled) {
             note("feed");
             game_->button1_Click();
-        } else if (kind < 45 && c.slider1Enabled) {
+        } else if (kind < 25 && c.slider1Enabled) {
             const int position = careful_ ? 2 + roll(7) : roll(11);
             note("slider to " + std::to_string(position));
             game_->Slider1_Change(position);
-        } else if (kind < 47) {
+        } else if (kind < 35 && c.button2Enabled) {
+            pressPlay();
+        } else if (kind < 45 && c.button3Enabled) {
+            note(world().talkmode ? "stop talking" : "start talking");
+            game_->button3_Click();
+        } else if (kind < 60 && c.wordinboxEnabled) {
+            teachAWord();
+        } else if (kind < 68) {
+            note("click the slime");
+            game_->sura_Click();
+        } else if (kind < 85) {
+            movePointer();
+        } else if (kind < 86) {
             note("close the window mid-session");
             game_->Form_Unload();
             saved_ = true;
         } else {
             note("watch");
+        }
+    }
+
+    void pressPlay() {
+        const bool starting = world().asobimode == 0;
+        note(starting ? "start playing" : "stop playing");
+        game_->button2_Click();
+        if (starting) playStartedAt_ = game_->scheduler().now();
+        movePointer();
+    }
+
+    void teachAWord() {
+        const std::string word = randomText();
+        note("type \"" + word + "\"");
+        game_->wordinbox_Change(word);
+        if (!controls().wordbuttonEnabled) return;
+        note("press OK");
+        game_->wordbutton_Click();
+    }
+
+    // Over the room (where the toy leads the chase), the slime, the window or the speech line.
+    void movePointer() {
+        switch (roll(4)) {
+            case 0:
+            case 1: {
+                const double x = roll(2000) / 10.0;
+                const double y = roll(2000) / 10.0;
+                note("pointer over the room at " + std::to_string(x) + ", " + std::to_string(y));
+                game_->Picture1_MouseMove(x, y);
+                break;
+            }
+            case 2:
+                note("pointer over the slime");
+                game_->sura_MouseMove();
+                break;
+            default:
+                note("pointer over the window and the speech line");
+                game_->Form_MouseMove();
+                game_->wordbox_MouseMove();
+                break;
         }
     }
 
@@ -257,6 +309,14 @@ private:
             c.button1Enabled) {
             note("feed the hungry slime");
             game_->button1_Click();
+            return true;
+        }
+        if (pet.condition == Condition::kStressed && c.button2Enabled && !world().asobimode) {
+            pressPlay();
+            return true;
+        }
+        if (world().asobimode && chance(0.2) && c.button2Enabled) {
+            pressPlay();
             return true;
         }
         if (pet.condition == Condition::kBadTemperature && c.slider1Enabled) {
@@ -341,7 +401,9 @@ private:
         expect(w.movestep >= 0 && w.movestep <= 7, "movestep " + std::to_string(w.movestep));
         expect(c.slimeVisible, "the slime of a running game is not in the room");
         const SlimeRect& s = c.slime;
-        expect(s.left >= kFarLeft && s.left <= kFarRight && s.top >= kFarTop && s.top <= kFarBottom,
+        // The chase brings the slime's centre to the toy, so a big slime's corner goes further.
+        expect(s.left >= kFarLeft - s.width && s.left <= kFarRight && s.top >= kFarTop - s.height &&
+                   s.top <= kFarBottom,
                "the slime strayed to " + std::to_string(s.left) + ", " + std::to_string(s.top));
         expect(s.width == s.height, "the slime is not square");
         if (pet.age > 0) {
@@ -359,8 +421,11 @@ private:
             expect(utf8Length(decodeWord(record, codec_)) == kWordChars,
                    "a word record does not read back as 20 characters");
         }
-        // While the slime hops for the player's words it does not wander.
+        // While the slime hops for the player's words, or chases the toy, it does not wander.
         expect(!(on(TimerId::wordtimer) && on(TimerId::movetimer)), "it wanders while talking");
+        const bool chased = game_->scheduler().now() - playStartedAt_ >= 500;
+        expect(!(on(TimerId::asobitimer) && chased && on(TimerId::movetimer)),
+               "it wanders while playing");
     }
 
     // After the game has ended: a saved record reads back as it was, and an end dialog deleted
@@ -390,6 +455,7 @@ private:
     std::optional<EndDialog> ended_;
     bool saved_ = false;
     bool careful_ = true;
+    Millis playStartedAt_ = 0;
 };
 
 }  // namespace
