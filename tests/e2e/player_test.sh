@@ -88,4 +88,18 @@ quit_game
 # Each chase tick fills it to 1000; a meter tick between the last chase tick and the quit takes one.
 check "its play meter is full ($(int16_at data.sura 14))" test "$(int16_at data.sura 14)" -ge 999
 
+# 4. Ended by SIGTERM in the middle of play: saved as a close saves it, the full play meter with
+#    it, and the lock released.
+start_game --age 3
+click_at 372 28  # play
+xdotool mousemove $((room_x + 100)) $((room_y + 60))
+sleep 1.5
+kill -TERM "$pid"
+check "SIGTERM during play ends the game" wait_exit "$pid" 50
+wait "$pid"; status=$?
+check "it ends with status 0 ($status)" test "$status" -eq 0
+check "the slime is stored living" test "$(int16_at data.sura 22)" -eq 1
+check "with the play meter the chase filled ($(int16_at data.sura 14))" test "$(int16_at data.sura 14)" -ge 999
+check "the lock is released" test ! -e "$work/game/zupel.lock"
+
 finish
