@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     });
     shell.setBeforeModal([&] { driver.sync(); });
     shell.setOnEnd([&] { leave(instance, 0); });
+    shell.setRunHandler([&](const std::function<void()>& handler) { driver.call(handler); });
     driver.bindControls();
 
     driver.call([&] { game.Form_Load(); });
