@@ -132,7 +132,8 @@ std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
     // The custom colours start black at every use, as they always have in this game.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
-    const QColor chosen = QColorDialog::getColor(fromBgr(current), chooserOwner(&form_));
+    const QColor chosen =
+        QColorDialog::getColor(fromBgr(current), chooserOwner(&form_), "色の設定");
     if (!chosen.isValid()) return std::nullopt;
     return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
            static_cast<uint32_t>(chosen.blue()) << 16;

@@ -261,7 +261,10 @@ TEST_F(Dialogs, WithoutTheHelpDocumentUnderItsExactNameNothingOpens) {
     QFile::copy(QString(ZUPEL_HELP_SOURCE), path("ZupelHelp.hlp"));
     startWithASlime();
     form->help1->trigger();
+    ASSERT_TRUE(QDir().mkdir(path("zupelhelp.hlp")));  // a folder is no document either
+    form->help1->trigger();
     EXPECT_EQ(form->findChild<HelpWindow*>(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(Dialogs, TheVersionBoxHasOneOkAndNoIcon) {
