@@ -5,14 +5,12 @@
 namespace zupel::testing {
 namespace {
 
-constexpr uint32_t kCyan = 16777152;
-constexpr uint32_t kRed = 255;
+constexpr uint32_t kCyan = 16777152, kRed = 255, kGreen = 0x00FF00, kBlue = 0xFF0000;
+constexpr int64_t kUntouched = -1, kCancelled = -2;  // what the colour chooser answers
 
 class Options : public GameTest {
 protected:
     void SetUp() override { startWith(livingSlime()); }
-    OptionForm& form() { return world().optionform; }
-    // Opens the dialog and lets `player` act in it.
     void redecorate(std::function<void(const OptionformEvents&)> player) {
         shell.settingWrites.clear();
         shell.whileOptionsOpen = std::move(player);
@@ -22,33 +20,28 @@ protected:
 
 TEST_F(Options, TheDialogStartsFromTheSavedSettings) {
     OptionForm seen;
-    auto look = [&](const OptionformEvents&) { seen = form(); };
-    redecorate(look);  // nothing saved yet
+    auto look = [&](const OptionformEvents&) { seen = world().optionform; };
+    redecorate(look);
     EXPECT_EQ(seen.swatch, kCyan);
     EXPECT_EQ(seen.Text1, "");
-    EXPECT_TRUE(seen.visible);
-
-    shell.settings = {{"bgcolor", "255"}, {"bmpdir", "/home/p/room.png"}};
-    controls().roomColor = 0x123456;  // the room shows something else: the dialog shows the saved
+    shell.settings = {{"bgcolor", "255"}, {"bmpdir", "/p/room.png"}};
     redecorate(look);
     EXPECT_EQ(seen.swatch, kRed);
-    EXPECT_EQ(seen.Text1, "/home/p/room.png");
-
-    shell.settings["bgcolor"] = "light blue";  // no colour at all: the room's own colour
+    EXPECT_EQ(seen.Text1, "/p/room.png");
+    shell.settings["bgcolor"] = "light blue";  // no colour: the room's own
     redecorate(look);
     EXPECT_EQ(seen.swatch, kCyan);
-    EXPECT_EQ(shell.log.back(), "dialog:options");
-    EXPECT_FALSE(form().visible);
 }
 
 struct Redecoration {
     const char* what;
-    std::function<void(FakeShell&, const OptionformEvents&)> player;
+    int64_t colour;     // the colour chooser's answer; kUntouched: not opened
+    const char* typed;  // the path typed over the saved one; nullptr: not touched
+    char button;        // OK, Cancel, Reset, or x: the title bar's close
     std::vector<std::string> writes;
     uint32_t roomColor;
     std::string roomPicture;
 };
-
 void PrintTo(const Redecoration& r, std::ostream* os) {
     *os << r.what;
 }
@@ -62,96 +55,55 @@ TEST_P(Buttons, DecideTheRoomAndTheSettings) {
     shell.brokenPictures = {"/p/gone.bmp"};
     controls().roomColor = kRed;
     controls().roomPicture = "/p/old.bmp";
-    redecorate([&](const OptionformEvents& e) { row.player(shell, e); });
+    redecorate([&](const OptionformEvents& e) {
+        if (row.colour != kUntouched) {
+            if (row.colour != kCancelled) shell.colourToChoose = static_cast<uint32_t>(row.colour);
+            e.Command5_Click();
+        }
+        if (row.typed) e.Text1_Change(row.typed);
+        if (row.button == 'O') e.Command3_Click();
+        if (row.button == 'C') e.Command2_Click();
+        if (row.button == 'R') e.Command4_Click();
+    });
     EXPECT_EQ(shell.settingWrites, row.writes);
     EXPECT_EQ(controls().roomColor, row.roomColor);
     EXPECT_EQ(controls().roomPicture, row.roomPicture);
     EXPECT_EQ(world().bmpdir, shell.settings["bmpdir"]);
-    EXPECT_FALSE(form().visible);
-    EXPECT_EQ(shell.settingsReports, 0);
+    EXPECT_FALSE(world().optionform.visible);
 }
 
-using Nothing = std::vector<std::string>;
+using W = std::vector<std::string>;
 INSTANTIATE_TEST_SUITE_P(
     Options, Buttons,
     ::testing::Values(
-        Redecoration{"ok_unchanged",
-                     [](FakeShell&, const OptionformEvents& e) { e.Command3_Click(); },
-                     {"bgcolor=255", "bmpdir=/p/old.bmp"},
-                     kRed,
-                     "/p/old.bmp"},
-        Redecoration{"ok_new_colour_and_picture",
-                     [](FakeShell& s, const OptionformEvents& e) {
-                         s.colourToChoose = 0x00FF00;
-                         e.Command5_Click();
-                         s.fileToChoose = "/p/new.jpg";
-                         e.Command1_Click();
-                         e.Command3_Click();
-                     },
-                     {"bgcolor=65280", "bmpdir=/p/new.jpg"},
-                     0x00FF00,
-                     "/p/new.jpg"},
-        // Cancelled choosers leave the swatch and the path as they were (no black room).
-        Redecoration{"ok_after_cancelled_choosers",
-                     [](FakeShell& s, const OptionformEvents& e) {
-                         s.colourToChoose = std::nullopt;
-                         e.Command5_Click();
-                         s.fileToChoose = "";
-                         e.Command1_Click();
-                         e.Command3_Click();
-                     },
-                     {"bgcolor=255", "bmpdir=/p/old.bmp"},
-                     kRed,
-                     "/p/old.bmp"},
-        Redecoration{"ok_empty_path",
-                     [](FakeShell&, const OptionformEvents& e) {
-                         e.Text1_Change("");
-                         e.Command3_Click();
-                     },
-                     {"bgcolor=255", "bmpdir="},
-                     kRed,
-                     ""},
+        Redecoration{"ok_unchanged", kUntouched, nullptr, 'O',
+                     W{"bgcolor=255", "bmpdir=/p/old.bmp"}, kRed, "/p/old.bmp"},
+        Redecoration{"ok_new_room", kGreen, "/p/new.jpg", 'O',
+                     W{"bgcolor=65280", "bmpdir=/p/new.jpg"}, kGreen, "/p/new.jpg"},
+        // A cancelled colour chooser keeps the swatch: no black room.
+        Redecoration{"ok_after_cancelled_colour", kCancelled, nullptr, 'O',
+                     W{"bgcolor=255", "bmpdir=/p/old.bmp"}, kRed, "/p/old.bmp"},
+        Redecoration{"ok_empty_path", kUntouched, "", 'O', W{"bgcolor=255", "bmpdir="}, kRed, ""},
         // The new colour stays; the picture that cannot be shown is forgotten.
-        Redecoration{"ok_missing_picture",
-                     [](FakeShell& s, const OptionformEvents& e) {
-                         s.colourToChoose = 0xFF0000;
-                         e.Command5_Click();
-                         e.Text1_Change("/p/gone.bmp");
-                         e.Command3_Click();
-                     },
-                     {"bgcolor=16711680", "bmpdir=/p/gone.bmp", "bmpdir="},
-                     0xFF0000,
-                     ""},
-        Redecoration{"cancel_after_edits",
-                     [](FakeShell& s, const OptionformEvents& e) {
-                         s.colourToChoose = 0;
-                         e.Command5_Click();
-                         e.Text1_Change("/p/new.jpg");
-                         e.Command2_Click();
-                     },
-                     Nothing{}, kRed, "/p/old.bmp"},
-        Redecoration{"title_bar_close_after_edits",
-                     [](FakeShell&, const OptionformEvents& e) { e.Text1_Change(""); }, Nothing{},
-                     kRed, "/p/old.bmp"},
-        Redecoration{"reset_whatever_was_shown",
-                     [](FakeShell& s, const OptionformEvents& e) {
-                         s.colourToChoose = 0;
-                         e.Command5_Click();
-                         e.Text1_Change("/p/new.jpg");
-                         e.Command4_Click();
-                     },
-                     {"bgcolor=16777152", "bmpdir="},
-                     kCyan,
+        Redecoration{"ok_missing_picture", kBlue, "/p/gone.bmp", 'O',
+                     W{"bgcolor=16711680", "bmpdir=/p/gone.bmp", "bmpdir="}, kBlue, ""},
+        Redecoration{"cancel", kGreen, "/p/new.jpg", 'C', W{}, kRed, "/p/old.bmp"},
+        Redecoration{"title_bar_close", kGreen, "", 'x', W{}, kRed, "/p/old.bmp"},
+        Redecoration{"reset", kGreen, "/p/new.jpg", 'R', W{"bgcolor=16777152", "bmpdir="}, kCyan,
                      ""}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(Options, TheChoosersAskForPicturesAndStartFromTheSwatch) {
-    shell.settings = {{"bgcolor", "255"}};
+TEST_F(Options, TheFileChooserAsksForPicturesAndItsCancelKeepsThePath) {
+    shell.settings = {{"bmpdir", "/p/old.bmp"}};
+    std::vector<std::string> paths;
     redecorate([&](const OptionformEvents& e) {
-        e.Command5_Click();
         e.Command1_Click();
+        paths.push_back(world().optionform.Text1);
+        shell.fileToChoose = "/p/new.gif";
+        e.Command1_Click();
+        paths.push_back(world().optionform.Text1);
     });
-    EXPECT_EQ(shell.colourChooserStarts, std::vector<uint32_t>{kRed});
+    EXPECT_EQ(paths, (W{"/p/old.bmp", "/p/new.gif"}));
     EXPECT_EQ(shell.fileFilter, "画像ﾌｧｲﾙ|*.bmp;*.gif;*.jpg;*.ico;*.png;*.jpeg");
     EXPECT_EQ(shell.fileTitle, "ﾌｧｲﾙを開く");
 }
@@ -159,28 +111,17 @@ TEST_F(Options, TheChoosersAskForPicturesAndStartFromTheSwatch) {
 TEST_F(Options, SettingsThatCannotBeKeptAreReportedOnceAndTheRoomStillChanges) {
     shell.settingsWritable = false;
     shell.brokenPictures = {"/p/gone.bmp"};
+    shell.colourToChoose = kRed;
     redecorate([&](const OptionformEvents& e) {
-        shell.colourToChoose = kRed;
         e.Command5_Click();
         e.Text1_Change("/p/gone.bmp");
-        e.Command3_Click();
+        e.Command3_Click();  // three writes fail
     });
     EXPECT_EQ(shell.settingsReports, 1);
     EXPECT_EQ(controls().roomColor, kRed);
-    EXPECT_TRUE(shell.settings.empty());
     redecorate([&](const OptionformEvents& e) { e.Command4_Click(); });
     EXPECT_EQ(shell.settingsReports, 2);
     EXPECT_EQ(controls().roomColor, kCyan);
-}
-
-TEST_F(Options, TheGameGoesOnWhileTheDialogIsOpen) {
-    controls().infobox.clear();
-    redecorate([&](const OptionformEvents& e) {
-        advance(1000);
-        e.Command2_Click();
-    });
-    EXPECT_EQ(controls().infobox, "元気です");
-    EXPECT_TRUE(on(TimerId::movetimer));
 }
 
 }  // namespace
