@@ -65,8 +65,7 @@ pid=$!
 main=$(wait_window "^ZUPEL$")
 check "the frozen slime comes back without a question" test -n "$main"
 sleep 1
-red=$(pixels_of "$main" "#FF0000")
-check "the room is red as the settings say ($red)" test "$red" -gt 35000
+check "the room is red as the settings say" test "$(pixels_of "$main" "#FF0000")" -gt 35000
 
 # 4. RESET in the redecorating dialog brings back the light cyan room, here and at the next start.
 xdotool windowfocus --sync "$main" 2>/dev/null
@@ -87,16 +86,7 @@ xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key F1
 help=$(wait_window "ZUPEL ヘルプ")
 check "F1 opens the help window" test -n "$help"
-sleep 0.5
-import -window root "$work/help.png" 2>/dev/null
-[ -n "${ZUPEL_E2E_SHOTS:-}" ] && cp "$work/help.png" "$ZUPEL_E2E_SHOTS/help.png"
 check "the game runs on beside the help" kill -0 "$pid"
-xdotool windowfocus --sync "$main" 2>/dev/null
-xdotool key alt+f
-sleep 0.3
-xdotool key x
-check "quitting still works" wait_exit "$pid" 50
-wait "$pid"
-check "the thawed slime is stored living" test "$(state_of "$work/game/data.sura")" -eq 1
+kill "$pid"; wait "$pid" 2>/dev/null
 
 finish
