@@ -18,6 +18,7 @@ public:
     int today() override { return today_; }
     int hour() override { return 12; }
     double random() override { return uniform_(dice_); }
+    void warn(const std::string&) override {}
     void playSound(const std::string&) override { ++sounds; }
     void beep() override {}
     void raiseMainWindow() override {}

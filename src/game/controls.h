@@ -12,6 +12,10 @@ constexpr uint32_t kRoomCyan = 0xFFFFC0;
 constexpr uint32_t kLightGrey = 0xC0C0C0;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
+// The temperature slider: positions 0 (top) to 10 (bottom), ten degrees a position.
+constexpr int kSliderLast = 10;
+constexpr int kDegreesPerStep = 10;
+
 // Where the slime is in the room, in room pixels (the room is 200 x 200).
 struct SlimeRect {
     float left = 96;

@@ -97,6 +97,7 @@ public:
 
 private:
     void openingform_OK(const std::string& typedName);
+    void mendRecord();
     // Shows an end dialog, then removes the save files it names and ends the program.
     void endThroughDialog(EndDialog which, std::optional<TwipsPoint> at = std::nullopt);
     void endProgram();

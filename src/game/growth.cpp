@@ -20,7 +20,8 @@ void Game::bigtimer_Timer() {
     // grow the slime a second time.
     if (world_.bigcount >= kGrowthTick) return;
     ++world_.bigcount;
-    if (world_.bigcount == kGrowthTick) growthStep();
+    // Only a slime in the room grows: while the naming dialog is open there is none yet.
+    if (world_.bigcount == kGrowthTick && world_.controls.slimeVisible) growthStep();
 }
 
 // The slime grows to the right and downwards; its top-left corner stays put.

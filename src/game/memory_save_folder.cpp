@@ -30,6 +30,10 @@ public:
         ++folder_.writes;
     }
 
+    int64_t wholeRecords() override {
+        return static_cast<int64_t>(folder_.files[name_].size()) / length_;
+    }
+
 private:
     MemorySaveFolder& folder_;
     std::string name_;

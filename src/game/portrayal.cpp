@@ -21,9 +21,12 @@ void Game::showsuraim() {
     c.ondobox = std::to_string(pet.ondo);
     pet.esa = static_cast<int16_t>(21 + draw(100) - 1);
     pet.asobi = static_cast<int16_t>(21 + draw(100) - 1);
-    // A temperature no slider position stands for leaves the slider where it is.
-    const int position = toInt16(pet.ondo / 10.0);
-    if (position >= 0 && position <= 10) c.slider1Position = position;
+    // Moving the slider runs its change rule, at start-up as at any other time: the room's
+    // temperature judges the slime and sets its pace before the first tick.
+    const int position = toInt16(static_cast<double>(pet.ondo) / kDegreesPerStep);
+    if (position >= 0 && position <= kSliderLast && position != c.slider1Position) {
+        Slider1_Change(position);
+    }
     timerOn(TimerId::movetimer);
     timerOn(TimerId::modetimer);
     timerOn(TimerId::foodtimer);

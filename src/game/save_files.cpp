@@ -129,6 +129,14 @@ void SaveFiles::writeWord(int n, const std::string& word) {
     file(word_, kWordFile).writeRecord(n, encodeWord(word, codec_));
 }
 
+int64_t SaveFiles::wordRecords() {
+    return file(word_, kWordFile).wholeRecords();
+}
+
+PetRecord SaveFiles::asStored(const PetRecord& pet) const {
+    return decodePet(encodePet(pet, codec_), codec_);
+}
+
 void SaveFiles::removeAll(bool keepSize) {
     close();
     folder_.remove(kDataFile);

@@ -40,6 +40,10 @@ public:
     // Record n of word.sura as 20 characters; a record past the end of the file is all blanks.
     std::string readWord(int n);
     void writeWord(int n, const std::string& word);
+    // How many words word.sura holds in whole records.
+    int64_t wordRecords();
+    // The record as data.sura keeps it: the name cut to its 10 bytes and read back.
+    PetRecord asStored(const PetRecord& pet) const;
 
     // Closes every file, then deletes data.sura and word.sura, and big.sura unless keepSize.
     void removeAll(bool keepSize);

@@ -35,6 +35,8 @@ public:
     virtual Bytes readRecord(int n) = 0;
     // Returns only once the record has reached the disk.
     virtual void writeRecord(int n, const Bytes& record) = 0;
+    // How many whole records the file holds; a torn last record does not count.
+    virtual int64_t wholeRecords() = 0;
 };
 
 class SaveFolder {

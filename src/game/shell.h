@@ -32,6 +32,10 @@ public:
     virtual int hour() = 0;       // local hour, 0 to 23
     virtual double random() = 0;  // uniform in [0, 1)
 
+    // Tells whoever started the game (its standard error) about something it mended on its
+    // own, such as a save file value it could never have written.
+    virtual void warn(const std::string& message) = 0;
+
     // Sound and attention. Best effort: a missing file or device costs nothing.
     virtual void playSound(const std::string& fileName) = 0;  // e.g. "esa.wav"
     virtual void beep() = 0;

@@ -1,4 +1,5 @@
 // Start-up, the catch-up for the days that passed while the game was closed, and quitting.
+#include <algorithm>
 #include <cmath>
 
 #include "game.h"
@@ -27,6 +28,7 @@ void Game::Form_Load() {
         endThroughDialog(EndDialog::badEnvironment);
         return;
     }
+    mendRecord();
     if (world_.pet.state != PetState::kNone) {
         lastcheck();
         if (ended_) return;
@@ -41,13 +43,38 @@ void Game::Form_Load() {
         return;
     }
     openingform_OK(*name);
+    // The new slime is on the disk from the moment it has a name, so a crash or a power cut
+    // before the first quit cannot lose it. It is the record quitting would write.
+    saves_.writePet(world_.pet);
     world_.bigstop = 10;
     saves_.writeSize(world_.bigstop);
 }
 
+// A value the game itself could never have written (a damaged or hand-edited file) becomes the
+// nearest one it could have, so the slime plays on instead of showing 32767 degrees or saying
+// words it never learned.
+void Game::mendRecord() {
+    PetRecord& pet = world_.pet;
+    auto mend = [this](int16_t& field, int16_t mended, const char* what) {
+        if (field == mended) return;
+        shell_.warn(std::string(kDataFile) + ": " + what + " " + std::to_string(field) +
+                    " cannot be right; the game uses " + std::to_string(mended));
+        field = mended;
+    };
+    const int position =
+        std::clamp<int>(toInt16(static_cast<double>(pet.ondo) / kDegreesPerStep), 0, kSliderLast);
+    mend(pet.ondo, static_cast<int16_t>(position * kDegreesPerStep), "the temperature");
+    const int64_t words = saves_.wordRecords();
+    mend(pet.wordcount, static_cast<int16_t>(std::clamp<int64_t>(pet.wordcount, 0, words)),
+         "the word count");
+    mend(pet.age, std::max<int16_t>(pet.age, 0), "the age");
+}
+
 void Game::openingform_OK(const std::string& typedName) {
     PetRecord& pet = world_.pet;
+    // The name shown from now on is the one the record keeps: a long name loses its tail.
     pet.name = fitToWidth(typedName, kNameChars);
+    pet.name = saves_.asStored(pet).name;
     pet.age = 1;
     pet.ondo = 50;
     pet.esa = 30;

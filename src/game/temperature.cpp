@@ -19,9 +19,6 @@ constexpr Pace kPaces[] = {
     {60, 500, 900},   {70, 300, 800},   {80, 100, 700},
 };
 
-// A slider position is a tenth of the temperature.
-constexpr int kDegreesPerStep = 10;
-
 // Weak, dead, hungry and stressed slimes keep their code: the air neither cures nor hides that.
 bool keptBySlider(int16_t condition) {
     return condition == Condition::kWeak || condition == Condition::kDead ||

@@ -49,6 +49,12 @@ public:
         if (::fsync(fd_) != 0) fail("write", errno);
     }
 
+    int64_t wholeRecords() override {
+        struct stat info {};
+        if (::fstat(fd_, &info) != 0) fail("read", errno);
+        return static_cast<int64_t>(info.st_size) / length_;
+    }
+
 private:
     off_t offsetOf(int n) const { return static_cast<off_t>(n - 1) * length_; }
     [[noreturn]] void fail(const char* operation, int error) {

@@ -1,15 +1,102 @@
 #include "single_instance.h"
 
 #include <QDir>
+#include <QFile>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
 
 namespace zupel {
+namespace {
 
-SingleInstance::SingleInstance(const QString& folder) : lock_(QDir(folder).filePath("zupel.lock")) {
+#ifdef Q_OS_UNIX
+// QLockFile tells only "permission" or "unknown"; the system's own words come from trying the
+// same steps again: create the file, write a lock's worth of bytes, and clean up.
+std::string whyNoLock(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return std::strerror(errno);
+    const QByteArray probe = QByteArray::number(::getpid()) + '\n' + "zupel\n" +
+                             QSysInfo::machineHostName().toUtf8() + '\n';
+    errno = 0;
+    const bool written =
+        ::write(fd, probe.constData(), probe.size()) == probe.size() && ::fsync(fd) == 0;
+    const int error = errno != 0 ? errno : ENOSPC;  // a short write: the disk is full
+    ::close(fd);
+    ::unlink(name.constData());
+    if (!written) return std::strerror(error);
+    return "the lock file could not be written";
+}
+#else
+std::string whyNoLock(const QString&) {
+    return "the lock file could not be made";
+}
+#endif
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QString& folder)
+    : path_(QDir(folder).filePath("zupel.lock")), lock_(path_) {
     lock_.setStaleLockTime(0);  // held for hours: only a dead owner makes it stale
 }
 
-bool SingleInstance::acquire() {
-    return lock_.tryLock(0);
+SingleInstance::Result SingleInstance::acquire() {
+    // A second try covers a stale file taken over, or a holder that let go in between.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (lock_.tryLock(0)) return {Outcome::acquired, {}, {}};
+        if (lock_.error() != QLockFile::LockFailedError) {
+            return {Outcome::failed, {}, whyNoLock(path_)};
+        }
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (lock_.getLockInfo(&pid, &host, &application)) {
+            // QLockFile has already taken over a lock of a dead copy on this machine, so a
+            // readable lock from here is a live copy's. Another machine's copy cannot be seen.
+            if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+                return {Outcome::maybeElsewhere, host.toStdString(), {}};
+            }
+            return {Outcome::runningHere, {}, {}};
+        }
+        Outcome heldBy = Outcome::acquired;
+        const std::string why = takeOverUnreadable(heldBy);
+        if (heldBy == Outcome::runningHere) return {Outcome::runningHere, {}, {}};
+        if (!why.empty()) return {Outcome::failed, {}, why};
+    }
+    return {Outcome::runningHere, {}, {}};  // it keeps coming back: another copy is starting
 }
+
+#ifdef Q_OS_UNIX
+// An empty or garbled lock is what a crash while it was being written leaves behind. A live
+// copy holds a kernel lock on its lock file, so a file nobody holds that way is safe to remove.
+std::string SingleInstance::takeOverUnreadable(Outcome& heldBy) {
+    const QByteArray name = QFile::encodeName(path_);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno == ENOENT ? std::string() : std::strerror(errno);
+    std::string why;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            heldBy = Outcome::runningHere;  // a copy is writing it right now
+        } else {
+            why = std::strerror(errno);
+        }
+    } else if (::unlink(name.constData()) != 0 && errno != ENOENT) {
+        why = std::strerror(errno);
+    }
+    ::close(fd);
+    return why;
+}
+#else
+std::string SingleInstance::takeOverUnreadable(Outcome&) {
+    return lock_.removeStaleLockFile() ? std::string() : "the stale lock file cannot be removed";
+}
+#endif
 
 }  // namespace zupel

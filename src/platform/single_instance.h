@@ -1,20 +1,39 @@
-// Only one copy of the game may run: a lock file in the game folder. A copy that crashed leaves
-// a stale lock, which the next start recognises and takes over.
+// Only one copy of the game may run: a lock file, zupel.lock, in the game folder. Only a lock
+// held by a live copy on this machine means "already running"; a copy that crashed, or a lock
+// file that cannot be read as one, is stale and taken over.
 #pragma once
 
 #include <QLockFile>
 #include <QString>
+#include <string>
 
 namespace zupel {
 
 class SingleInstance {
 public:
+    enum class Outcome {
+        acquired,        // this copy runs the game
+        runningHere,     // a live copy on this machine holds the lock
+        maybeElsewhere,  // the lock was made on another machine (a shared or synced folder)
+        failed,          // the lock file cannot be made at all (read-only folder, full disk, ...)
+    };
+    struct Result {
+        Outcome outcome = Outcome::failed;
+        std::string host;    // maybeElsewhere: the machine named in the lock
+        std::string reason;  // failed: the system's reason
+    };
+
     explicit SingleInstance(const QString& folder);
-    // False when another copy holds the lock.
-    bool acquire();
+    Result acquire();
     void release() { lock_.unlock(); }
+    // The lock file's full name, for reports.
+    const QString& path() const { return path_; }
 
 private:
+    // Removes a lock file that cannot be read as a lock. Empty on success; otherwise why not.
+    std::string takeOverUnreadable(Outcome& heldBy);
+
+    QString path_;
     QLockFile lock_;
 };
 

@@ -6,7 +6,9 @@
 namespace zupel {
 
 void setUpFixedDialog(QDialog* dialog, const QString& title, QSize clientSize) {
-    dialog->setWindowTitle(title);
+    // The window system shows the program's name in place of an empty title; a blank shows
+    // nothing at all, as these dialogs' title bars should.
+    dialog->setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     dialog->setFixedSize(clientSize);

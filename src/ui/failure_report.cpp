@@ -5,18 +5,45 @@
 #include <cstdio>
 
 namespace zupel {
+namespace {
 
-void reportSaveFileFailure(const SaveFileError& error) {
-    std::fprintf(stderr, "zupel: cannot %s the save file %s: %s\n", error.operation().c_str(),
-                 error.file().c_str(), error.reason().c_str());
+void report(const std::string& line, const QString& message, bool withWindow = true) {
+    std::fprintf(stderr, "zupel: %s\n", line.c_str());
     std::fflush(stderr);
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-    QMessageBox::critical(
-        nullptr, "ZUPEL",
+    if (!withWindow || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+    QMessageBox::critical(nullptr, "ZUPEL", message);
+}
+
+QString fromBytes(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void reportSaveFileFailure(const SaveFileError& error, bool withWindow) {
+    report(
+        "cannot " + error.operation() + " the save file " + error.file() + ": " + error.reason(),
         QString("セーブファイルを扱えなかったので、ゲームを終了します。\n\n"
                 "ファイル: %1\n操作: %2\n理由: %3")
-            .arg(QString::fromStdString(error.file()), QString::fromStdString(error.operation()),
-                 QString::fromStdString(error.reason())));
+            .arg(fromBytes(error.file()), fromBytes(error.operation()), fromBytes(error.reason())),
+        withWindow);
+}
+
+void reportLockFailure(const std::string& lockFile, const std::string& reason) {
+    report("cannot make the lock file " + lockFile + ": " + reason,
+           QString("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
+                   "ファイル: %1\n理由: %2")
+               .arg(fromBytes(lockFile), fromBytes(reason)));
+}
+
+void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host) {
+    report("the lock file " + lockFile + " was made on the machine " + host +
+               ": the game may be running there. If it is not, delete " + lockFile +
+               " and start the game again.",
+           QString("このスライムは別のコンピュータ（%1）で育てられているかもしれません。\n\n"
+                   "そちらでゲームが動いていなければ、ゲームのフォルダにある zupel.lock "
+                   "を削除してから、もう一度起動して下さい。\n\nファイル: %2")
+               .arg(fromBytes(host), fromBytes(lockFile)));
 }
 
 }  // namespace zupel

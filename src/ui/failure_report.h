@@ -1,11 +1,18 @@
-// A save file that cannot be opened, read, written or deleted ends the game with a clear
-// report: a line on standard error and a message box naming the file, what failed and why.
+// A save file or the lock file that cannot be used ends the game with a clear report: a line on
+// standard error and a message box naming the file, what failed and why.
 #pragma once
+
+#include <string>
 
 #include "save_folder.h"
 
 namespace zupel {
 
-void reportSaveFileFailure(const SaveFileError& error);
+// Without a window (the display is gone) only the line on standard error is left.
+void reportSaveFileFailure(const SaveFileError& error, bool withWindow = true);
+// The lock file cannot be made or taken over (a read-only folder, a full disk, ...).
+void reportLockFailure(const std::string& lockFile, const std::string& reason);
+// The lock was made on another machine, where the game may be running on the same slime.
+void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host);
 
 }  // namespace zupel

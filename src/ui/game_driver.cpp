@@ -1,13 +1,29 @@
 #include "game_driver.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QToolButton>
+#include <utility>
 
 namespace zupel {
+namespace {
 
-GameDriver::GameDriver(Game& game, MainForm& form, FailureHandler onFailure)
-    : game_(game), form_(form), onFailure_(std::move(onFailure)) {
-    clock_.start();  // the game's clock starts with the main window
+// Innermost first, each as the player would close it by its title bar.
+void closeModalDialogs() {
+    for (int guard = 0; guard < 32; ++guard) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        modal->close();
+        if (modal->isVisible()) modal->hide();  // one that refuses to close is hidden all the same
+    }
+}
+
+}  // namespace
+
+GameDriver::GameDriver(Game& game, MainForm& form, FailureHandler onFailure, Clock clock)
+    : game_(game), form_(form), onFailure_(std::move(onFailure)), clock_(std::move(clock)) {
+    elapsed_.start();  // the game's clock starts with the main window
+    if (!clock_) clock_ = [this] { return static_cast<Millis>(elapsed_.elapsed()); };
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &GameDriver::tick);
@@ -15,8 +31,17 @@ GameDriver::GameDriver(Game& game, MainForm& form, FailureHandler onFailure)
 
 void GameDriver::call(const std::function<void()>& handler) {
     if (failed_ || game_.ended()) return;
+    ++depth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{depth_};
     try {
-        handler();
+        // Whatever fell due since the last tick happens first, and whatever the handler switches
+        // on counts from now, not from the last tick (up to a second ago, or minutes when a
+        // dialog was open).
+        game_.scheduler().runDue(clock_());
+        if (!game_.ended()) handler();
     } catch (const SaveFileError& error) {
         failed_ = true;
         game_.scheduler().halt();
@@ -25,6 +50,16 @@ void GameDriver::call(const std::function<void()>& handler) {
         return;
     }
     sync();
+    if (depth_ == 1 && std::exchange(closeWanted_, false)) call([this] { game_.Form_Unload(); });
+}
+
+void GameDriver::closeFromOutside() {
+    if (depth_ == 0) {
+        call([this] { game_.Form_Unload(); });
+        return;
+    }
+    closeWanted_ = true;
+    closeModalDialogs();
 }
 
 void GameDriver::sync() {
@@ -35,11 +70,11 @@ void GameDriver::sync() {
         timer_.stop();
         return;
     }
-    timer_.start(static_cast<int>(std::max<Millis>(0, *due - clock_.elapsed())));
+    timer_.start(static_cast<int>(std::max<Millis>(0, *due - clock_())));
 }
 
 void GameDriver::tick() {
-    call([this] { game_.scheduler().runDue(clock_.elapsed()); });
+    call([] {});  // bringing the timers up to the clock is all a tick does
 }
 
 void GameDriver::bindControls() {

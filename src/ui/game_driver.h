@@ -1,6 +1,7 @@
 // Binds the game to Qt: every player action and every timer tick goes through `call`, which
-// runs the handler, turns a save-file failure into a report, redraws what changed and arms one
-// precise single-shot timer for the next due tick (no polling).
+// first brings the game's timers up to the real clock (so a timer the handler switches on counts
+// from this moment), runs the handler, turns a save-file failure into a report, redraws what
+// changed and arms one precise single-shot timer for the next due tick (no polling).
 #pragma once
 
 #include <QElapsedTimer>
@@ -17,24 +18,36 @@ class GameDriver : public QObject {
     Q_OBJECT
 public:
     using FailureHandler = std::function<void(const SaveFileError&)>;
+    // Milliseconds since the main window was created.
+    using Clock = std::function<Millis()>;
 
-    GameDriver(Game& game, MainForm& form, FailureHandler onFailure);
+    // Without a clock, the steady clock from now on.
+    GameDriver(Game& game, MainForm& form, FailureHandler onFailure, Clock clock = {});
 
     void call(const std::function<void()>& handler);
+    // Fires every timer that is due by now (what the driver's own timer does when it runs out).
+    void tick();
     // Redraws and re-arms without running a handler (before a modal dialog opens).
     void sync();
     // Connects the main window's controls to their handlers.
     void bindControls();
+    // A request to end from outside the window (a signal): the window close, saving the slime.
+    // While a handler waits on modal dialogs, they are closed as the player would close them
+    // and the close follows once that handler has returned, unless the game ended meanwhile.
+    void closeFromOutside();
+    // No handler is running and the game goes on.
+    bool idle() const { return depth_ == 0 && !failed_ && !game_.ended(); }
 
 private:
-    void tick();
-
     Game& game_;
     MainForm& form_;
     FailureHandler onFailure_;
-    QElapsedTimer clock_;
+    QElapsedTimer elapsed_;
+    Clock clock_;
     QTimer timer_;
     bool failed_ = false;
+    int depth_ = 0;             // handlers running, the outermost waiting on a modal dialog
+    bool closeWanted_ = false;  // a close to run when the outermost handler returns
 };
 
 }  // namespace zupel

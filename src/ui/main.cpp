@@ -5,10 +5,13 @@
 
 #include "cp932_codec.h"
 #include "display_check.h"
+#include "end_signals.h"
+#include "exit_hook.h"
 #include "failure_report.h"
 #include "file_save_folder.h"
 #include "game.h"
 #include "game_driver.h"
+#include "game_folder.h"
 #include "main_form.h"
 #include "picture_store.h"
 #include "single_instance.h"
@@ -23,6 +26,26 @@ namespace {
     instance.release();
     std::fflush(nullptr);
     std::_Exit(status);
+}
+
+// The exit status when this copy may not run the game (after telling why, where it is not
+// simply running already); -1 when it holds the lock. `file` names the lock for the player.
+int refusedStart(zupel::SingleInstance& instance, const std::string& file) {
+    using Outcome = zupel::SingleInstance::Outcome;
+    const zupel::SingleInstance::Result lock = instance.acquire();
+    switch (lock.outcome) {
+        case Outcome::acquired:
+            return -1;
+        case Outcome::runningHere:
+            return 0;  // another copy is already raising the slime
+        case Outcome::maybeElsewhere:
+            zupel::reportLockOfOtherMachine(file, lock.host);
+            return 3;
+        case Outcome::failed:
+            break;
+    }
+    zupel::reportLockFailure(file, lock.reason);
+    return 3;
 }
 
 }  // namespace
@@ -40,25 +63,46 @@ int main(int argc, char** argv) {
     QApplication::setFont(gameFont());
 
     // The game folder holds the program, its sounds and the slime's save files.
-    const QString folder = QCoreApplication::applicationDirPath();
-    SingleInstance instance(folder);
-    if (!instance.acquire()) return 0;  // another copy is already raising the slime
+    const GameFolder folder = findGameFolder();
+    SingleInstance instance(folder.forQt);
+    if (const int status = refusedStart(instance, (folder.bytes / "zupel.lock").string());
+        status >= 0)
+        return status;
 
     PictureStore pictures;
     MainForm form(pictures);
     form.centreOnScreen();
-    WindowShell shell(form, folder);
-    FileSaveFolder saveFolder(folder.toStdString());
+    WindowShell shell(form, folder.forQt);
+    FileSaveFolder saveFolder(folder.bytes);
     Cp932Codec codec;
     Game game(shell, saveFolder, codec);
+    int endStatus = 0;
     GameDriver driver(game, form, [&](const SaveFileError& error) {
         reportSaveFileFailure(error);
         leave(instance, 2);
     });
     shell.setBeforeModal([&] { driver.sync(); });
-    shell.setOnEnd([&] { leave(instance, 0); });
+    shell.setAfterModal([&] { driver.tick(); });
+    shell.setOnEnd([&] { leave(instance, endStatus); });
     shell.setRunHandler([&](const std::function<void()>& handler) { driver.call(handler); });
     driver.bindControls();
+
+    // kill, a shutdown, a closing terminal or Ctrl+C: the same as closing the window.
+    EndSignals endSignals([&] { driver.closeFromOutside(); });
+    // The display is gone and Qt ends the program with status 1: save as the window close does
+    // when no handler is half-way through, without touching the window any more.
+    ExitHook lostDisplay([&] {
+        endStatus = 1;
+        if (driver.idle()) {
+            try {
+                game.Form_Unload();
+            } catch (const SaveFileError& error) {
+                reportSaveFileFailure(error, /*withWindow=*/false);
+                leave(instance, 2);
+            }
+        }
+        leave(instance, 1);
+    });
 
     driver.call([&] { game.Form_Load(); });
     form.show();

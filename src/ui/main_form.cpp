@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
+#include <QWindow>
 
 #include "room_view.h"
 #include "twips.h"
@@ -60,6 +62,7 @@ QToolButton* MainForm::pictureButton(QWidget* parent, QRect where, ButtonPicture
     button->setIcon(pictures_.button(picture));
     button->setIconSize(QSize(40, 30));
     button->setToolTip(tooltip);
+    button->setAccessibleName(tooltip);  // a screen reader says what the picture shows
     button->setAutoRaise(false);
     setCaption(button, "");
     return button;
@@ -178,7 +181,27 @@ void MainForm::buildMenus() {
 void MainForm::centreOnScreen() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = frameGeometry().size();
-    move(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2);
+    // The corner given is the frame's, so the window manager places the frame itself there.
+    create();
+    windowHandle()->setFramePosition(
+        QPoint(screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2));
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centredInFrame_ && windowHandle()) windowHandle()->installEventFilter(this);
+}
+
+// Before the window is first shown its frame is unknown; when it first appears on the screen
+// the window manager has framed it, and the centring counts the frame in.
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !centredInFrame_ &&
+        windowHandle()->isExposed()) {
+        centredInFrame_ = true;
+        windowHandle()->removeEventFilter(this);
+        centreOnScreen();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainForm::loadRoomPicture(const QString& path) {
@@ -187,6 +210,8 @@ bool MainForm::loadRoomPicture(const QString& path) {
         roomPicturePath_.clear();
         return true;
     }
+    // Only an ordinary file: reading a FIFO or a device would stop the game before its window.
+    if (!QFileInfo(path).isFile()) return false;
     QPixmap picture(path);
     if (picture.isNull()) return false;
     Picture1->setRoomPicture(picture);

@@ -29,6 +29,8 @@ public:
     void render(const Controls& controls);
     // Sets the room picture shown from now on; false when the file is not a picture.
     bool loadRoomPicture(const QString& path);
+    // Centres the window on the screen now, and once more when it is first shown, by which time
+    // the window manager has put its frame round it.
     void centreOnScreen();
 
     // The controls, by the names the game gives them.
@@ -59,6 +61,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls(QWidget* client);
@@ -70,6 +74,7 @@ private:
     const PictureStore& pictures_;
     Controls shown_;  // what the controls show now
     QString roomPicturePath_;
+    bool centredInFrame_ = false;
 };
 
 }  // namespace zupel

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <chrono>
 #include <cstdio>
+#include <type_traits>
 
 #include "calendar.h"
 #include "end_dialog.h"
@@ -39,6 +40,11 @@ double WindowShell::random() {
     return uniform_(dice_);
 }
 
+void WindowShell::warn(const std::string& message) {
+    std::fprintf(stderr, "zupel: %s\n", message.c_str());
+    std::fflush(stderr);
+}
+
 void WindowShell::playSound(const std::string& fileName) {
     sounds_.play(QString::fromStdString(fileName));
 }
@@ -65,18 +71,33 @@ bool WindowShell::setRoomPicture(const std::string& path) {
     return form_.loadRoomPicture(QString::fromStdString(path));
 }
 
-std::optional<std::string> WindowShell::askName() {
+template <typename Show>
+auto WindowShell::modal(Show show) {
     if (beforeModal_) beforeModal_();
-    NamingDialog dialog;
-    return dialog.ask();
+    if constexpr (std::is_void_v<decltype(show())>) {
+        show();
+        if (afterModal_) afterModal_();
+    } else {
+        auto answer = show();
+        if (afterModal_) afterModal_();
+        return answer;
+    }
+}
+
+std::optional<std::string> WindowShell::askName() {
+    return modal([] {
+        NamingDialog dialog;
+        return dialog.ask();
+    });
 }
 
 void WindowShell::showEndDialog(EndDialog which, std::optional<TwipsPoint> at) {
-    if (beforeModal_) beforeModal_();
-    EndDialogWindow dialog(which, form_.isVisible() ? &form_ : nullptr);
-    std::optional<QPoint> topLeft;
-    if (at) topLeft = QPoint(px(at->x), px(at->y));
-    dialog.showAndWait(topLeft);
+    modal([&] {
+        EndDialogWindow dialog(which, form_.isVisible() ? &form_ : nullptr);
+        std::optional<QPoint> topLeft;
+        if (at) topLeft = QPoint(px(at->x), px(at->y));
+        dialog.showAndWait(topLeft);
+    });
 }
 
 TwipsPoint WindowShell::mainWindowPosition() {
@@ -89,13 +110,13 @@ void WindowShell::endProgram() {
 }
 
 bool WindowShell::askFreeze() {
-    if (beforeModal_) beforeModal_();
-    FreezeDialog dialog(form_.windowIcon(), &form_);
-    return dialog.ask();
+    return modal([&] {
+        FreezeDialog dialog(form_.windowIcon(), &form_);
+        return dialog.ask();
+    });
 }
 
 void WindowShell::showOptionform(const OptionForm& form, const OptionformEvents& events) {
-    if (beforeModal_) beforeModal_();
     auto run = [this](const std::function<void()>& handler) {
         if (runHandler_) {
             runHandler_(handler);
@@ -103,8 +124,10 @@ void WindowShell::showOptionform(const OptionForm& form, const OptionformEvents&
             handler();
         }
     };
-    OptionsDialog dialog(form, events, run, &form_);
-    dialog.showAndWait();
+    modal([&] {
+        OptionsDialog dialog(form, events, run, &form_);
+        dialog.showAndWait();
+    });
 }
 
 namespace {
@@ -128,21 +151,21 @@ QString qtFilter(const std::string& filter) {
 }  // namespace
 
 std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
-    if (beforeModal_) beforeModal_();
     // The custom colours start black at every use, as they always have in this game.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
-    const QColor chosen =
-        QColorDialog::getColor(fromBgr(current), chooserOwner(&form_), "色の設定");
+    const QColor chosen = modal(
+        [&] { return QColorDialog::getColor(fromBgr(current), chooserOwner(&form_), "色の設定"); });
     if (!chosen.isValid()) return std::nullopt;
     return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
            static_cast<uint32_t>(chosen.blue()) << 16;
 }
 
 std::string WindowShell::chooseFile(const std::string& filter, const std::string& title) {
-    if (beforeModal_) beforeModal_();
-    const QString path = QFileDialog::getOpenFileName(
-        chooserOwner(&form_), QString::fromStdString(title), folder_, qtFilter(filter));
+    const QString path = modal([&] {
+        return QFileDialog::getOpenFileName(chooserOwner(&form_), QString::fromStdString(title),
+                                            folder_, qtFilter(filter));
+    });
     return QDir::toNativeSeparators(path).toStdString();
 }
 
@@ -157,12 +180,13 @@ void WindowShell::reportSettingsNotSaved() {
                  "until the game ends\n",
                  where.c_str());
     std::fflush(stderr);
-    if (beforeModal_) beforeModal_();
-    QMessageBox::warning(chooserOwner(&form_), "ZUPEL",
-                         QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
-                                 "次に起動したときは、前の部屋に戻ります。\n\n"
-                                 "ファイル: %1")
-                             .arg(QString::fromStdString(where)));
+    modal([&] {
+        QMessageBox::warning(chooserOwner(&form_), "ZUPEL",
+                             QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
+                                     "次に起動したときは、前の部屋に戻ります。\n\n"
+                                     "ファイル: %1")
+                                 .arg(QString::fromStdString(where)));
+    });
 }
 
 std::string WindowShell::findGameFile(const std::string& name) {
@@ -175,10 +199,11 @@ void WindowShell::showHelp(const std::string& fileName) {
 }
 
 void WindowShell::showMessage(const std::string& text, const std::string& title) {
-    if (beforeModal_) beforeModal_();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text), QMessageBox::Ok, &form_);
-    box.exec();
+    modal([&] {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                        QString::fromStdString(text), QMessageBox::Ok, &form_);
+        box.exec();
+    });
 }
 
 }  // namespace zupel

@@ -22,6 +22,9 @@ public:
     // Runs before every modal dialog, so the window shows the latest state behind it and the
     // timers keep ticking while it is open.
     void setBeforeModal(std::function<void()> callback) { beforeModal_ = std::move(callback); }
+    // Runs when a modal dialog has closed, before the game acts on its answer, so the timers are
+    // up to the clock and what the answer switches on counts from that moment.
+    void setAfterModal(std::function<void()> callback) { afterModal_ = std::move(callback); }
     void setOnEnd(std::function<void()> callback) { onEnd_ = std::move(callback); }
     // Runs the handlers of the dialogs' controls as every other player action runs.
     void setRunHandler(std::function<void(const std::function<void()>&)> run) {
@@ -31,6 +34,7 @@ public:
     int today() override;
     int hour() override;
     double random() override;
+    void warn(const std::string& message) override;
     void playSound(const std::string& fileName) override;
     void beep() override;
     void raiseMainWindow() override;
@@ -51,12 +55,17 @@ public:
     void showMessage(const std::string& text, const std::string& title) override;
 
 private:
+    // Shows a modal dialog between the two callbacks above; returns what `show` returns.
+    template <typename Show>
+    auto modal(Show show);
+
     MainForm& form_;
     SoundPlayer sounds_;
     SettingsStore settings_;
     std::mt19937_64 dice_;
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
     std::function<void()> beforeModal_;
+    std::function<void()> afterModal_;
     std::function<void()> onEnd_;
     QString folder_;
     std::function<void(const std::function<void()>&)> runHandler_;

@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 fresh_folder
 "$work/game/zupel" 2>"$work/stderr1" &
 pid=$!
-dialog=$(wait_window "^$") || dialog=""
+dialog=$(wait_window "^ $") || dialog=""
 sleep 1
 xdotool type --delay 50 "Puyo"
 xdotool key Return
@@ -21,7 +21,7 @@ main=$(wait_window "^ZUPEL$")
 check "the main window opens after naming" test -n "$main"
 sleep 0.5
 check "a new slime's size 10 is in big.sura" test "$(hexdump_of "$work/game/big.sura")" = "0a 00"
-check "the record waits for the quit" test ! -s "$work/game/data.sura"
+check "the new slime is saved at once" test "$(state_of "$work/game/data.sura")" = 1
 
 # 2. The window shows the slime in its light cyan room.
 import -window root "$work/shot.png"

@@ -12,6 +12,10 @@ double FakeShell::random() {
     return r;
 }
 
+void FakeShell::warn(const std::string& message) {
+    warnings.push_back(message);
+}
+
 void FakeShell::playSound(const std::string& name) {
     sounds.push_back(name);
     log.push_back("sound:" + name);

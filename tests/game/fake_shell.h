@@ -24,6 +24,7 @@ public:
     std::map<std::string, std::string> settings;
     std::vector<std::string> brokenPictures;  // paths that fail to load
 
+    std::vector<std::string> warnings;
     std::vector<std::string> sounds;
     int beeps = 0;
     int raises = 0;
@@ -44,6 +45,7 @@ public:
     int today() override { return todayValue; }
     int hour() override { return hourValue; }
     double random() override;
+    void warn(const std::string& message) override;
     void playSound(const std::string& name) override;
     void beep() override;
     void raiseMainWindow() override;

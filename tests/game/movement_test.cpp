@@ -213,7 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
                       C{"DanceEnding", Condition::kFine, 1, 10, 7, {}, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
-// A whole hop on the clock: three ticks at 200 ms, then the room's pace; only the landing speaks.
+// A whole hop on the clock: the room's pace (50 degrees) to the first tick, three ticks at 200 ms,
+// then the room's pace again; only the landing speaks.
 TEST_F(Movement, AHopOnTheClockSpeaksWhenItLands) {
     storeWords({"あめ"});
     PetRecord slime = livingSlime(1);
@@ -222,7 +223,7 @@ TEST_F(Movement, AHopOnTheClockSpeaksWhenItLands) {
     controls().wordbox = "まえ";
     shell.randoms = {pick(1, 10), pick(1, 12), pick(1, 1), pick(2, 5)};
 
-    advance(500);
+    advance(700);
     EXPECT_EQ(controls().slimeFrame, 1);
     EXPECT_EQ(interval(TimerId::movetimer), 200);
     advance(200);

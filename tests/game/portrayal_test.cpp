@@ -55,14 +55,5 @@ TEST_F(Portrayal, LabelsSliderAndFreshMeters) {
     EXPECT_EQ(pet().asobi, 120);
 }
 
-TEST_F(Portrayal, ATemperatureNoSliderPositionStandsForLeavesTheSliderAlone) {
-    PetRecord stored = livingSlime();
-    stored.ondo = 500;
-    startWith(stored);
-    EXPECT_EQ(controls().slider1Position, 0);
-    EXPECT_EQ(controls().ondobox, "500");
-    EXPECT_TRUE(on(TimerId::foodtimer));
-}
-
 }  // namespace
 }  // namespace zupel::testing

@@ -32,8 +32,13 @@ TEST_F(StartUp, FirstStartCreatesTheFilesAndNamesANewSlime) {
     EXPECT_EQ(controls().ondobox, "50");
     EXPECT_TRUE(controls().slimeVisible);
     EXPECT_EQ(controls().slime, (SlimeRect{96, 96, 10, 10}));
-    // The record reaches the disk only at quit; the new size is written at once.
-    EXPECT_TRUE(folder.files["data.sura"].empty());
+    // The new record and size reach the disk at once: a crash right after naming keeps them.
+    const PetRecord saved = storedPet();
+    EXPECT_EQ(saved.name, "ぷよ        ");
+    EXPECT_EQ(saved.age, 1);
+    EXPECT_EQ(saved.ondo, 50);
+    EXPECT_EQ(saved.state, PetState::kLiving);
+    EXPECT_EQ(saved.lastdate, kDay);
     EXPECT_EQ(storedSize(), 10);
     EXPECT_EQ(world().bigstop, 10);
     EXPECT_FALSE(shell.ended);
@@ -131,9 +136,9 @@ TEST_F(StartUp, AgeClampsInsteadOfOverflowing) {
     EXPECT_EQ(pet().age, 32767);
 
     game.reset();
-    stored = livingSlime(-32000, kDay);
+    stored = livingSlime(0, kDay);
     stored.state = PetState::kFrozen;
-    shell.todayValue = kDay - 2000;
+    shell.todayValue = kDay - 40000;
     startWith(stored);
     EXPECT_EQ(pet().age, -32768);
 }

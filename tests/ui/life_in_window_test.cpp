@@ -56,7 +56,8 @@ TEST_F(LifeInWindow, FeedingShowsJoyHopsThreeTimesAndSettles) {
 
 TEST_F(LifeInWindow, ARoomLeftAtZeroDegreesKillsTheSlimeAboutAMinuteLater) {
     startWithASlime(2, 50);  // too young for the animations that pause the status tick
-    form->move(100, 80);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->move(100, 80);         // the player moves the window once it is on the screen
     form->Slider1->setValue(0);  // as the player drags it to the top
     EXPECT_EQ(form->ondobox->text(), "0");
     play(1000);

@@ -16,8 +16,10 @@ void UiTest::build(const QString& gameFolder) {
     saveFolder = std::make_unique<FileSaveFolder>(where.toStdString());
     game = std::make_unique<Game>(*shell, *saveFolder, codec);
     driver = std::make_unique<GameDriver>(
-        *game, *form, [this](const SaveFileError& error) { failures.push_back(error.what()); });
+        *game, *form, [this](const SaveFileError& error) { failures.push_back(error.what()); },
+        clock);
     shell->setBeforeModal([this] { driver->sync(); });
+    shell->setAfterModal([this] { driver->tick(); });
     shell->setOnEnd([this] {
         ended = true;
         // Like the program's end: every dialog still open closes.

@@ -32,6 +32,8 @@ protected:
     std::unique_ptr<GameDriver> driver;
     bool ended = false;
     std::vector<std::string> failures;
+    // The driver's clock; left empty, the real steady clock. Set before build().
+    GameDriver::Clock clock;
 
     // Builds the program in `gameFolder` (the temporary folder unless told otherwise).
     void build(const QString& gameFolder = {});

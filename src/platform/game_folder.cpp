@@ -1,0 +1,61 @@
+#include "game_folder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <string>
+#endif
+
+namespace zupel {
+namespace {
+
+#ifdef Q_OS_LINUX
+// The kernel's own record of the running executable, byte for byte.
+std::filesystem::path executablePath() {
+    std::string buffer(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
+    buffer.resize(static_cast<std::size_t>(length));
+    return buffer;
+}
+
+// Qt names files by QString, and bytes that are not valid UTF-8 do not survive the trip. An
+// open directory stays reachable by a name made only of digits, for as long as the game runs.
+QString nameThroughOpenFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return QFile::decodeName(QByteArray::fromStdString(folder.string()));
+    return QString("/proc/self/fd/%1").arg(fd);
+}
+#endif
+
+}  // namespace
+
+GameFolder gameFolderAt(const std::filesystem::path& folder) {
+    const QByteArray bytes = QByteArray::fromStdString(folder.string());
+    const QString decoded = QFile::decodeName(bytes);
+    if (QFile::encodeName(decoded) == bytes) return {folder, decoded};
+#ifdef Q_OS_LINUX
+    return {folder, nameThroughOpenFolder(folder)};
+#else
+    return {folder, decoded};
+#endif
+}
+
+GameFolder findGameFolder() {
+#ifdef Q_OS_LINUX
+    const std::filesystem::path executable = executablePath();
+    if (!executable.empty()) return gameFolderAt(executable.parent_path());
+#endif
+    const QString folder = QCoreApplication::applicationDirPath();
+#ifdef Q_OS_WIN
+    return {std::filesystem::path(folder.toStdWString()), folder};
+#else
+    return {std::filesystem::path(QFile::encodeName(folder).toStdString()), folder};
+#endif
+}
+
+}  // namespace zupel

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The game under a real window manager (openbox), which frames its windows: the main window is
+# centred frame and all, and the untitled dialogs show no title at all.
+# usage: window_manager_test.sh GAME_FOLDER
+set -uo pipefail
+game_src=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill "$wm" 2>/dev/null' RETURN
+sleep 1
+
+# Prints the four frame extents (left right top bottom) the window manager put round a window.
+frame_of() {
+  xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'
+}
+title_of() {
+  xprop -id "$1" _NET_WM_NAME | sed 's/^[^=]*= //'
+}
+
+# 1. The naming dialog's title bar is empty: no "zupel" in it.
+fresh_folder
+"$work/game/zupel" 2>/dev/null &
+pid=$!
+dialog=$(wait_window "^ $")
+check "the naming dialog is shown with a blank title" test -n "$dialog"
+check "no window is titled with the program's name" \
+  test -z "$(xdotool search --onlyvisible --name '^zupel$' 2>/dev/null)"
+[ -n "$dialog" ] && check "its title is blank ($(title_of "$dialog"))" test "$(title_of "$dialog")" = '" "'
+kill "$pid"; wait "$pid" 2>/dev/null
+
+# 2. The main window is centred with its frame.
+fresh_folder
+python3 "$here/make_slime.py" "$work/game" --age 12
+"$work/game/zupel" 2>/dev/null &
+pid=$!
+main=$(wait_window "^ZUPEL$")
+check "the main window opens under the window manager" test -n "$main"
+sleep 1
+if [ -n "$main" ]; then
+  # Where the client area is on the screen (xdotool's own figure counts the frame twice).
+  X=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
+  WIDTH=$(xwininfo -id "$main" | sed -n 's/.*Width: *//p')
+  HEIGHT=$(xwininfo -id "$main" | sed -n 's/.*Height: *//p')
+  read -r left right top bottom <<<"$(frame_of "$main")"
+  frame_x=$((X - left)); frame_y=$((Y - top))
+  frame_w=$((WIDTH + left + right)); frame_h=$((HEIGHT + top + bottom))
+  dx=$((frame_x * 2 + frame_w - 1024)); dy=$((frame_y * 2 + frame_h - 768))
+  check "the window is framed (top $top)" test "${top:-0}" -gt 0
+  check "the frame is centred across (off by ${dx#-}/2 px)" test "${dx#-}" -le 2
+  check "the frame is centred down (off by ${dy#-}/2 px)" test "${dy#-}" -le 2
+fi
+kill "$pid"; wait "$pid" 2>/dev/null
+
+finish

@@ -1,0 +1,82 @@
+// The lock file: only a live copy on this machine means "already running"; a stale or
+// unreadable lock is taken over; another machine's lock and a lock that cannot be made are told.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "single_instance.h"
+#include "ui_fixture.h"
+
+namespace zupel::testing {
+namespace {
+
+QString writeLock(const QTemporaryDir& folder, const QByteArray& contents) {
+    const QString path = folder.filePath("zupel.lock");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(contents);
+    return path;
+}
+
+TEST(Lock, OnlyALiveCopyOnThisMachineMeansAlreadyRunning) {
+    using Outcome = SingleInstance::Outcome;
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    const struct {
+        const char* what;
+        std::optional<QByteArray> contents;  // nullopt: no lock file
+        Outcome expected;
+    } cases[] = {
+        {"no lock", std::nullopt, Outcome::acquired},
+        {"an empty lock", QByteArray(), Outcome::acquired},
+        {"a garbled lock", QByteArray("\x01\xff garbage\n", 11), Outcome::acquired},
+        {"a dead copy's lock", "2147483000\nzupel\n" + here + "\n", Outcome::acquired},
+        {"another machine's lock", QByteArray("4242\nzupel\nfar-away-box\n"),
+         Outcome::maybeElsewhere},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        if (c.contents) writeLock(folder, *c.contents);
+        SingleInstance instance(folder.path());
+        const SingleInstance::Result result = instance.acquire();
+        EXPECT_EQ(result.outcome, c.expected);
+        if (c.expected == Outcome::maybeElsewhere) {
+            EXPECT_EQ(result.host, "far-away-box");
+        }
+        if (c.expected == Outcome::acquired) {
+            // It is now this copy's lock, which a second copy sees as running here.
+            SingleInstance second(folder.path());
+            EXPECT_EQ(second.acquire().outcome, Outcome::runningHere);
+        }
+    }
+}
+
+TEST(Lock, ALockThatCannotBeMadeSaysWhy) {
+    QTemporaryDir folder;
+    SingleInstance missing(folder.filePath("no-such-folder"));
+    const SingleInstance::Result gone = missing.acquire();
+    EXPECT_EQ(gone.outcome, SingleInstance::Outcome::failed);
+    EXPECT_EQ(gone.reason, "No such file or directory");
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir("zupel.lock"));  // a folder in the lock's place
+    SingleInstance blocked(folder.path());
+    const SingleInstance::Result result = blocked.acquire();
+    EXPECT_EQ(result.outcome, SingleInstance::Outcome::failed);
+    EXPECT_EQ(result.reason, "Is a directory");
+
+    if (::geteuid() == 0) return;  // the superuser writes into read-only folders
+    QTemporaryDir readOnly;
+    ASSERT_EQ(::chmod(QFile::encodeName(readOnly.path()).constData(), 0555), 0);
+    SingleInstance refused(readOnly.path());
+    const SingleInstance::Result denied = refused.acquire();
+    ::chmod(QFile::encodeName(readOnly.path()).constData(), 0755);
+    EXPECT_EQ(denied.outcome, SingleInstance::Outcome::failed);
+    EXPECT_EQ(denied.reason, "Permission denied");
+}
+
+}  // namespace
+}  // namespace zupel::testing
