@@ -26,13 +26,6 @@ bool keptByNormalFood(int16_t condition) {
            condition == Condition::kStressed || condition == Condition::kBadTemperature;
 }
 
-void closeWordInput(Controls& c) {
-    c.wordinboxText.clear();
-    c.wordinboxColor = kLightGrey;
-    c.wordinboxEnabled = false;
-    c.wordbuttonEnabled = false;
-}
-
 }  // namespace
 
 void Game::foodtimer_Timer() {
@@ -86,7 +79,7 @@ void Game::button1_Click() {
     timerOff(TimerId::deadtimer);
     timerOff(TimerId::asobitimer);
     c.slider1Enabled = true;
-    closeWordInput(c);
+    closeWordInput();
     timerOff(TimerId::wordtimer);
 }
 
@@ -100,7 +93,8 @@ void Game::uretimer_Timer() {
     urecount = 0;
 }
 
-// Feeding ends play and talk mode; the toy pointer goes, its picture stays assigned.
+// Feeding, play and talk each end the other modes and put the arrow back; the pointer's
+// picture stays assigned.
 void Game::endPlayAndTalk() {
     Controls& c = world_.controls;
     if (world_.asobimode == 1) {
@@ -112,6 +106,15 @@ void Game::endPlayAndTalk() {
         c.button3Caption.clear();
     }
     c.pointer.custom = false;
+}
+
+// Every way out of talk mode leaves the entry empty and locked, and OK with it.
+void Game::closeWordInput() {
+    Controls& c = world_.controls;
+    c.wordinboxText.clear();
+    c.wordinboxColor = kLightGrey;
+    c.wordinboxEnabled = false;
+    c.wordbuttonEnabled = false;
 }
 
 }  // namespace zupel

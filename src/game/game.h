@@ -1,7 +1,7 @@
 // The game: the slime's world, its timers and every handler of the main window. Handlers keep
 // the names the game's documentation gives them and live in the file of their subsystem
-// (start-up, portrayal, feeding, growth, death, temperature, status, movement, move routines,
-// speech). The window calls them and then draws `world().controls`.
+// (start-up, portrayal, feeding, growth, death, temperature, status, play, talk, touch,
+// movement, move routines, speech). The window calls them and then draws `world().controls`.
 #pragma once
 
 #include <optional>
@@ -58,6 +58,20 @@ public:
 
     // Play (play.cpp).
     void asobitimer_Timer();
+    void button2_Click();
+
+    // Teaching and talking (talk.cpp).
+    void button3_Click();
+    void wordinbox_Change(const std::string& text);
+    void wordbutton_Click();
+    void oboe();
+
+    // Touching the slime, and the pointer over the window (touch.cpp).
+    void sura_Click();
+    void sura_MouseMove();
+    void Picture1_MouseMove(double x, double y);  // room pixels
+    void Form_MouseMove();
+    void wordbox_MouseMove();
 
     // Movement and speech (movement.cpp, move_routines.cpp, speech.cpp).
     void movetimer_Timer();
@@ -115,6 +129,8 @@ private:
 
     // Helpers of the life simulation (feeding, growth, death, temperature, status).
     void endPlayAndTalk();
+    // Empties, greys and locks the word entry and its OK button.
+    void closeWordInput();
     void growthStep();
     void callForAttention();
 

@@ -2,8 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <utility>
+
+#include "room_view.h"
 
 namespace zupel {
 namespace {
@@ -80,6 +84,27 @@ void GameDriver::tick() {
 void GameDriver::bindControls() {
     connect(form_.button1, &QToolButton::clicked, this,
             [this] { call([this] { game_.button1_Click(); }); });
+    // Playing, talking and touching.
+    connect(form_.button2, &QToolButton::clicked, this,
+            [this] { call([this] { game_.button2_Click(); }); });
+    connect(form_.button3, &QToolButton::clicked, this,
+            [this] { call([this] { game_.button3_Click(); }); });
+    // Only the player's typing: the game's own changes to the entry are already in its rules.
+    connect(form_.wordinbox, &QLineEdit::textEdited, this, [this](const QString& text) {
+        call([this, typed = text.toStdString()] { game_.wordinbox_Change(typed); });
+    });
+    connect(form_.wordbutton, &QPushButton::clicked, this,
+            [this] { call([this] { game_.wordbutton_Click(); }); });
+    connect(form_.Picture1, &RoomView::slimeClicked, this,
+            [this] { call([this] { game_.sura_Click(); }); });
+    connect(form_.Picture1, &RoomView::slimeMouseMoved, this,
+            [this] { call([this] { game_.sura_MouseMove(); }); });
+    connect(form_.Picture1, &RoomView::roomMouseMoved, this,
+            [this](double x, double y) { call([this, x, y] { game_.Picture1_MouseMove(x, y); }); });
+    connect(&form_, &MainForm::formMouseMoved, this,
+            [this] { call([this] { game_.Form_MouseMove(); }); });
+    connect(&form_, &MainForm::wordboxMouseMoved, this,
+            [this] { call([this] { game_.wordbox_MouseMove(); }); });
     connect(form_.Command2, &QToolButton::clicked, this,
             [this] { call([this] { game_.Command2_Click(); }); });
     connect(form_.endgame1, &QAction::triggered, this,

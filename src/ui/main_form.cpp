@@ -23,6 +23,10 @@ namespace zupel {
 namespace {
 
 constexpr QSize kClientSize(px(7080), px(3840));
+// Where each pointer picture points: the hand's fingertip, and the top of the toy's string (its
+// bell hangs about 20 pixels lower, where the slime runs to).
+constexpr QPoint kHandHotSpot(2, 2);
+constexpr QPoint kToyHotSpot(9, 2);
 
 void setBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -32,10 +36,15 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+constexpr QSize kButtonPictureSize(40, 30);
+// A captioned button ("やめる") shows a smaller picture, so the caption fits under it.
+constexpr QSize kCaptionedPictureSize(24, 18);
+
 void setCaption(QToolButton* button, const std::string& caption) {
     button->setText(QString::fromStdString(caption));
     button->setToolButtonStyle(caption.empty() ? Qt::ToolButtonIconOnly
                                                : Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(caption.empty() ? kButtonPictureSize : kCaptionedPictureSize);
 }
 
 }  // namespace
@@ -53,6 +62,34 @@ MainForm::MainForm(const PictureStore& pictures) : pictures_(pictures) {
     buildControls(client);
     buildMenus();
     setFixedSize(sizeHint());
+    trackMouseOver(client);
+}
+
+// Moves over the widget reach eventFilter even with no button held.
+void MainForm::trackMouseOver(QWidget* widget) {
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {
+        // Before the window is first shown its frame is unknown; when it first appears on the
+        // screen the window manager has framed it, and the centring counts the frame in.
+        if (event->type() == QEvent::Expose && !centredInFrame_ && windowHandle()->isExposed()) {
+            centredInFrame_ = true;
+            windowHandle()->removeEventFilter(this);
+            centreOnScreen();
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() != QEvent::MouseMove) return QMainWindow::eventFilter(watched, event);
+    // Handled here, so a move over the speech line does not also count as one over the window.
+    if (watched == wordbox) {
+        emit wordboxMouseMoved();
+    } else {
+        emit formMouseMoved();
+    }
+    return true;
 }
 
 QToolButton* MainForm::pictureButton(QWidget* parent, QRect where, ButtonPicture picture,
@@ -60,7 +97,6 @@ QToolButton* MainForm::pictureButton(QWidget* parent, QRect where, ButtonPicture
     auto* button = new QToolButton(parent);
     button->setGeometry(where);
     button->setIcon(pictures_.button(picture));
-    button->setIconSize(QSize(40, 30));
     button->setToolTip(tooltip);
     button->setAccessibleName(tooltip);  // a screen reader says what the picture shows
     button->setAutoRaise(false);
@@ -77,6 +113,7 @@ QLabel* MainForm::panelLabel(QWidget* parent, QRect where, const QString& text,
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
     return label;
 }
 
@@ -84,6 +121,7 @@ void MainForm::buildControls(QWidget* client) {
     auto* Frame1 = new QFrame(client);
     Frame1->setGeometry(pxRect(0, 0, 3255, 3855));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    trackMouseOver(Frame1);  // the frame round the room is part of the bare window
 
     Picture1 = new RoomView(pictures_, Frame1);
     Picture1->move(px(100), px(240));
@@ -95,6 +133,8 @@ void MainForm::buildControls(QWidget* client) {
     wordbox->setFrameStyle(QFrame::Box | QFrame::Plain);
     setBackground(wordbox, Qt::white);
     wordbox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    wordbox->setTextFormat(Qt::PlainText);  // taught words are said as typed
+    trackMouseOver(wordbox);
 
     Slider1 = new QSlider(Qt::Vertical, client);
     Slider1->setObjectName("Slider1");
@@ -153,6 +193,10 @@ void MainForm::buildControls(QWidget* client) {
     ondobox->setObjectName("ondobox");
     infobox->setObjectName("infobox");
 
+    buildWordEntry(client);
+}
+
+void MainForm::buildWordEntry(QWidget* client) {
     wordinbox = new QLineEdit(client);
     wordinbox->setObjectName("wordinbox");
     wordinbox->setGeometry(pxRect(3360, 3360, 2895, 375));
@@ -163,7 +207,12 @@ void MainForm::buildControls(QWidget* client) {
     wordbutton->setObjectName("wordbutton");
     wordbutton->setGeometry(pxRect(6360, 3330, 615, 375));
     wordbutton->setEnabled(false);
-    wordbutton->setDefault(true);
+    wordbutton->setDefault(true);  // drawn as the default; a main window gives it no Enter key
+    // Clicking OK leaves the typing where it is, ready for the next word.
+    wordbutton->setFocusPolicy(Qt::TabFocus);
+    // So Enter in the entry is OK's, and only while OK can be pressed (click() does nothing on
+    // a disabled button).
+    connect(wordinbox, &QLineEdit::returnPressed, wordbutton, &QPushButton::click);
 }
 
 void MainForm::buildMenus() {
@@ -190,18 +239,6 @@ void MainForm::centreOnScreen() {
 void MainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centredInFrame_ && windowHandle()) windowHandle()->installEventFilter(this);
-}
-
-// Before the window is first shown its frame is unknown; when it first appears on the screen
-// the window manager has framed it, and the centring counts the frame in.
-bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Expose && !centredInFrame_ &&
-        windowHandle()->isExposed()) {
-        centredInFrame_ = true;
-        windowHandle()->removeEventFilter(this);
-        centreOnScreen();
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MainForm::loadRoomPicture(const QString& path) {
@@ -242,6 +279,8 @@ void MainForm::render(const Controls& c) {
 
     if (text(c.wordinboxText) != wordinbox->text()) wordinbox->setText(text(c.wordinboxText));
     wordinbox->setEnabled(c.wordinboxEnabled);
+    // The entry that has just opened takes the keyboard, so the player can type at once.
+    if (c.wordinboxEnabled && !shown_.wordinboxEnabled) wordinbox->setFocus();
     if (c.wordinboxColor != shown_.wordinboxColor)
         setBackground(wordinbox, fromBgr(c.wordinboxColor));
     wordbutton->setEnabled(c.wordbuttonEnabled);
@@ -251,16 +290,18 @@ void MainForm::render(const Controls& c) {
         c.slimeFrame != shown_.slimeFrame) {
         Picture1->setSlime(c.slimeVisible, c.slime, c.slimeFrame);
     }
-    if (c.pointer != shown_.pointer) {
-        if (!c.pointer.custom) {
-            unsetCursor();
-        } else {
-            const QPixmap& icon =
-                c.pointer.icon == PointerIcon::furi ? pictures_.furi() : pictures_.hand();
-            setCursor(QCursor(icon, 0, 0));
-        }
-    }
+    if (c.pointer != shown_.pointer) showPointer(c.pointer);
     shown_ = c;
+}
+
+void MainForm::showPointer(const Pointer& pointer) {
+    if (!pointer.custom || pointer.icon == PointerIcon::none) {
+        unsetCursor();
+    } else if (pointer.icon == PointerIcon::furi) {
+        setCursor(QCursor(pictures_.furi(), kToyHotSpot.x(), kToyHotSpot.y()));
+    } else {
+        setCursor(QCursor(pictures_.hand(), kHandHotSpot.x(), kHandHotSpot.y()));
+    }
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -58,6 +58,9 @@ public:
 signals:
     void sliderMoved(int position);
     void closeRequested();
+    // The pointer moved over the bare window (not over the room or a control of its own).
+    void formMouseMoved();
+    void wordboxMouseMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +73,9 @@ private:
     QToolButton* pictureButton(QWidget* parent, QRect where, ButtonPicture picture,
                                const QString& tooltip);
     QLabel* panelLabel(QWidget* parent, QRect where, const QString& text, Qt::GlobalColor colour);
+    void buildWordEntry(QWidget* client);
+    void trackMouseOver(QWidget* widget);
+    void showPointer(const Pointer& pointer);
 
     const PictureStore& pictures_;
     Controls shown_;  // what the controls show now

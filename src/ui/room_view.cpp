@@ -1,5 +1,6 @@
 #include "room_view.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -14,6 +15,7 @@ RoomView::RoomView(const PictureStore& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures), colour_(fromBgr(kRoomCyan)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(200, 200);
+    setMouseTracking(true);  // the pointer's place matters without a button held
 }
 
 void RoomView::setRoomColour(uint32_t bgr) {
@@ -52,6 +54,34 @@ void RoomView::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, shrunk);
     const QRectF target(slime_.left, slime_.top, slime_.width, slime_.height);
     painter.drawPixmap(target, pictures_.frame(frame_), QRectF(0, 0, 32, 32));
+}
+
+// The slime answers to its whole picture, as it is drawn now.
+bool RoomView::onSlime(const QPointF& at) const {
+    if (!slimeVisible_) return false;
+    return QRectF(slime_.left, slime_.top, slime_.width, slime_.height).contains(at);
+}
+
+void RoomView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    if (onSlime(at)) {
+        emit slimeMouseMoved();
+    } else {
+        emit roomMouseMoved(at.x(), at.y());
+    }
+}
+
+// A click is a press of the left button on the slime and its release in the room: the slime
+// may have moved on a little in between.
+void RoomView::mousePressEvent(QMouseEvent* event) {
+    pressedOnSlime_ = event->button() == Qt::LeftButton && onSlime(event->position());
+}
+
+void RoomView::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressedOnSlime_ && event->button() == Qt::LeftButton &&
+                       QRectF(rect()).contains(event->position());
+    pressedOnSlime_ = false;
+    if (click) emit slimeClicked();
 }
 
 }  // namespace zupel

@@ -1,6 +1,7 @@
 // The slime's room: a 200 x 200 pixel box in the room colour, with an optional picture, and
 // the slime drawn over it at its own (fractional) position and size. Only the rectangles that
-// change are repainted, so a dancing slime costs little.
+// change are repainted, so a dancing slime costs little. It tells apart the pointer over the
+// slime and over the bare room, and a click on the slime.
 #pragma once
 
 #include <QPixmap>
@@ -20,11 +21,20 @@ public:
     void setRoomPicture(const QPixmap& picture);  // a null pixmap removes it
     void setSlime(bool visible, const SlimeRect& rect, int frame);
 
+signals:
+    void slimeClicked();
+    void slimeMouseMoved();
+    void roomMouseMoved(double x, double y);  // room pixels
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QRect slimeArea() const;
+    bool onSlime(const QPointF& at) const;
 
     const PictureStore& pictures_;
     QColor colour_;
@@ -32,6 +42,7 @@ private:
     bool slimeVisible_ = false;
     SlimeRect slime_;
     int frame_ = 1;
+    bool pressedOnSlime_ = false;
 };
 
 QColor fromBgr(uint32_t bgr);
