@@ -28,6 +28,15 @@ public:
     void showEndDialog(EndDialog, std::optional<TwipsPoint>) override {}
     TwipsPoint mainWindowPosition() override { return {}; }
     void endProgram() override {}
+    bool askFreeze() override { return false; }
+    void showOptionform(const OptionForm&, const OptionformEvents&) override {}
+    std::optional<uint32_t> chooseColour(uint32_t) override { return std::nullopt; }
+    std::string chooseFile(const std::string&, const std::string&) override { return ""; }
+    bool writeSetting(const std::string&, const std::string&) override { return true; }
+    void reportSettingsNotSaved() override {}
+    std::string findGameFile(const std::string&) override { return ""; }
+    void showHelp(const std::string&) override {}
+    void showMessage(const std::string&, const std::string&) override {}
 
 private:
     int today_;

@@ -87,6 +87,28 @@ public:
     void move10();
     void speak();
 
+    // Freezing (freeze.cpp): the freeze button halts the game and asks; OK saves the slime
+    // frozen and ends the program, CANCEL lets it go on.
+    void button4_Click();
+    void endgame2_Click() { button4_Click(); }
+    void reitoform_Command1_Click();  // OK
+    void reitoform_Command2_Click();  // CANCEL
+
+    // Redecorating (options.cpp): the dialog's swatch and path, and its five buttons.
+    void option_Click();
+    void Command1_Click() { option_Click(); }
+    void intoform();
+    void optionform_Command5_Click();  // choose a colour
+    void optionform_Command1_Click();  // browse for a picture
+    void optionform_Command3_Click();  // OK
+    void optionform_Command2_Click();  // CANCEL
+    void optionform_Command4_Click();  // RESET
+    void optionform_Text1_Change(const std::string& text);
+
+    // Help and the version (help.cpp).
+    void help1_Click();
+    void aboutgame_Click();
+
 private:
     void openingform_OK(const std::string& typedName);
     void mendRecord();
@@ -128,6 +150,12 @@ private:
     std::optional<std::string> sentence(int n);
     std::string drawnWord(int n);
     std::optional<std::string> differentWord(const std::string& first, int n);
+
+    // Helpers of saving and redecorating (start-up, freeze, options).
+    // Writes the record with `state`, and the slime's width as its stored size.
+    void saveSlime(int16_t state);
+    // Shows the picture file in the room ("" for none); false when it cannot be shown.
+    bool showRoomPicture(const std::string& path);
 
     Shell& shell_;
     SaveFiles saves_;

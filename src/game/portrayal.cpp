@@ -1,33 +1,20 @@
 // Preparing the main window for a slime: the room from the settings, the slime made visible,
 // its labels, fresh meters, the slider, and the three timers of a living slime.
-#include <charconv>
-
 #include "game.h"
 #include "numbers.h"
+#include "room_settings.h"
 
 namespace zupel {
-namespace {
-
-// A colour setting is the decimal text of 0x00BBGGRR; anything else leaves the room as it is.
-std::optional<uint32_t> parseColour(const std::string& text) {
-    uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || value > 0xFFFFFF) return std::nullopt;
-    return value;
-}
-
-}  // namespace
 
 void Game::showsuraim() {
     Controls& c = world_.controls;
     PetRecord& pet = world_.pet;
 
-    if (auto text = shell_.readSetting("bgcolor")) {
+    if (auto text = shell_.readSetting(kBgcolorKey)) {
         if (auto colour = parseColour(*text)) c.roomColor = *colour;
     }
-    world_.bmpdir = shell_.readSetting("bmpdir").value_or("");
-    if (shell_.setRoomPicture(world_.bmpdir)) c.roomPicture = world_.bmpdir;
+    world_.bmpdir = shell_.readSetting(kBmpdirKey).value_or("");
+    showRoomPicture(world_.bmpdir);
     c.slimeVisible = true;
     c.namebox = pet.name;
     c.agebox = std::to_string(pet.age);

@@ -3,8 +3,11 @@
 // tests implement it with a fake that records what happened and answers dialogs from a script.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+
+#include "option_form.h"
 
 namespace zupel {
 
@@ -53,6 +56,28 @@ public:
 
     // Ends the program at once: no handler runs after it and nothing more is saved.
     virtual void endProgram() = 0;
+
+    // Freezing, redecorating, help and the version.
+    // The freeze confirmation: true for OK; CANCEL or any other way of closing it gives false.
+    virtual bool askFreeze() = 0;
+    // Shows the redecorating dialog as `form` describes it until the game hides it or the
+    // player closes it. Its controls run `events`; after each one the dialog shows `form` again.
+    virtual void showOptionform(const OptionForm& form, const OptionformEvents& events) = 0;
+    // The colour chooser, starting at `current`; nullopt when the player cancelled it.
+    virtual std::optional<uint32_t> chooseColour(uint32_t current) = 0;
+    // The open-file chooser, starting in the game folder. `filter` is a description and its
+    // patterns, "description|*.a;*.b". The chosen file's full path, or "" when cancelled.
+    virtual std::string chooseFile(const std::string& filter, const std::string& title) = 0;
+    // Writes a per-user setting through to its store; false when it could not be written.
+    virtual bool writeSetting(const std::string& key, const std::string& value) = 0;
+    // Tells the player that the room's settings could not be kept for the next start.
+    virtual void reportSettingsNotSaved() = 0;
+    // The name on disk of the ordinary file in the game folder that answers to `name`, or "".
+    virtual std::string findGameFile(const std::string& name) = 0;
+    // Opens the help document of the game folder at its contents, beside the game.
+    virtual void showHelp(const std::string& fileName) = 0;
+    // A modal message box with one OK button and no icon.
+    virtual void showMessage(const std::string& text, const std::string& title) = 0;
 };
 
 }  // namespace zupel

@@ -132,11 +132,15 @@ void Game::endgame1_Click() {
 
 void Game::Form_Unload() {
     if (ended_) return;
-    world_.pet.state = PetState::kLiving;
+    saveSlime(PetState::kLiving);
+    endProgram();
+}
+
+void Game::saveSlime(int16_t state) {
+    world_.pet.state = state;
     saves_.writePet(world_.pet);
     world_.bigsize = toInt16(world_.controls.slime.width);
     saves_.writeSize(world_.bigsize);
-    endProgram();
 }
 
 }  // namespace zupel

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls.h"
+#include "option_form.h"
 #include "pet_record.h"
 
 namespace zupel {
@@ -38,6 +39,7 @@ struct World {
     bool dead = false;  // the death step has run; it never runs twice
 
     Controls controls;
+    OptionForm optionform;  // the redecorating dialog, while it is open
 };
 
 }  // namespace zupel

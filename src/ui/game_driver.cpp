@@ -111,6 +111,18 @@ void GameDriver::bindControls() {
             [this] { call([this] { game_.endgame1_Click(); }); });
     connect(&form_, &MainForm::sliderMoved, this,
             [this](int position) { call([this, position] { game_.Slider1_Change(position); }); });
+    connect(form_.button4, &QToolButton::clicked, this,
+            [this] { call([this] { game_.button4_Click(); }); });
+    connect(form_.endgame2, &QAction::triggered, this,
+            [this] { call([this] { game_.endgame2_Click(); }); });
+    connect(form_.Command1, &QToolButton::clicked, this,
+            [this] { call([this] { game_.Command1_Click(); }); });
+    connect(form_.option, &QAction::triggered, this,
+            [this] { call([this] { game_.option_Click(); }); });
+    connect(form_.help1, &QAction::triggered, this,
+            [this] { call([this] { game_.help1_Click(); }); });
+    connect(form_.aboutgame, &QAction::triggered, this,
+            [this] { call([this] { game_.aboutgame_Click(); }); });
     connect(&form_, &MainForm::closeRequested, this,
             [this] { call([this] { game_.Form_Unload(); }); });
 }

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     shell.setBeforeModal([&] { driver.sync(); });
     shell.setAfterModal([&] { driver.tick(); });
     shell.setOnEnd([&] { leave(instance, endStatus); });
+    shell.setRunHandler([&](const std::function<void()>& handler) { driver.call(handler); });
     driver.bindControls();
 
     // kill, a shutdown, a closing terminal or Ctrl+C: the same as closing the window.

@@ -1,13 +1,22 @@
 #include "window_shell.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <chrono>
 #include <cstdio>
 #include <type_traits>
 
 #include "calendar.h"
 #include "end_dialog.h"
+#include "file_lookup.h"
+#include "freeze_dialog.h"
+#include "help_window.h"
 #include "naming_dialog.h"
+#include "options_dialog.h"
+#include "room_view.h"
 #include "twips.h"
 
 namespace zupel {
@@ -17,7 +26,9 @@ WindowShell::WindowShell(MainForm& form, const QString& gameFolder)
       sounds_(gameFolder),
       // Seeded once from the clock at start-up, so every run plays out differently.
       dice_(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
-            std::random_device{}()) {}
+            std::random_device{}()) {
+    folder_ = gameFolder;
+}
 
 int WindowShell::today() {
     return todayAsDayNumber();
@@ -96,6 +107,103 @@ TwipsPoint WindowShell::mainWindowPosition() {
 
 void WindowShell::endProgram() {
     if (onEnd_) onEnd_();
+}
+
+bool WindowShell::askFreeze() {
+    return modal([&] {
+        FreezeDialog dialog(form_.windowIcon(), &form_);
+        return dialog.ask();
+    });
+}
+
+void WindowShell::showOptionform(const OptionForm& form, const OptionformEvents& events) {
+    auto run = [this](const std::function<void()>& handler) {
+        if (runHandler_) {
+            runHandler_(handler);
+        } else {
+            handler();
+        }
+    };
+    modal([&] {
+        OptionsDialog dialog(form, events, run, &form_);
+        dialog.showAndWait();
+    });
+}
+
+namespace {
+
+// The dialog a chooser belongs to: the one the player pressed its button in.
+QWidget* chooserOwner(QWidget* fallback) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : fallback;
+}
+
+// "description|*.a;*.b" as Qt writes a file filter: "description (*.a *.b)".
+QString qtFilter(const std::string& filter) {
+    const QString text = QString::fromStdString(filter);
+    const qsizetype bar = text.indexOf('|');
+    if (bar < 0) return text;
+    QString patterns = text.mid(bar + 1);
+    patterns.replace(';', ' ');
+    return text.left(bar) + " (" + patterns + ")";
+}
+
+}  // namespace
+
+std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
+    // The custom colours start black at every use, as they always have in this game.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::black);
+    const QColor chosen = modal(
+        [&] { return QColorDialog::getColor(fromBgr(current), chooserOwner(&form_), "色の設定"); });
+    if (!chosen.isValid()) return std::nullopt;
+    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
+           static_cast<uint32_t>(chosen.blue()) << 16;
+}
+
+std::string WindowShell::chooseFile(const std::string& filter, const std::string& title) {
+    const QString path = modal([&] {
+        return QFileDialog::getOpenFileName(chooserOwner(&form_), QString::fromStdString(title),
+                                            folder_, qtFilter(filter));
+    });
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+bool WindowShell::writeSetting(const std::string& key, const std::string& value) {
+    return settings_.write(key, value);
+}
+
+void WindowShell::reportSettingsNotSaved() {
+    const std::string where = settings_.location();
+    std::fprintf(stderr,
+                 "zupel: cannot write the settings file %s; the room keeps its new look only "
+                 "until the game ends\n",
+                 where.c_str());
+    std::fflush(stderr);
+    modal([&] {
+        QMessageBox::warning(chooserOwner(&form_), "ZUPEL",
+                             QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
+                                     "次に起動したときは、前の部屋に戻ります。\n\n"
+                                     "ファイル: %1")
+                                 .arg(QString::fromStdString(where)));
+    });
+}
+
+std::string WindowShell::findGameFile(const std::string& name) {
+    return findOrdinaryFile(folder_, QString::fromStdString(name)).toStdString();
+}
+
+void WindowShell::showHelp(const std::string& fileName) {
+    if (!help_) help_ = new HelpWindow(&form_);
+    help_->showContents(QDir(folder_).filePath(QString::fromStdString(fileName)));
+}
+
+void WindowShell::showMessage(const std::string& text, const std::string& title) {
+    modal([&] {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                        QString::fromStdString(text), QMessageBox::Ok, &form_);
+        box.exec();
+    });
 }
 
 }  // namespace zupel

@@ -13,6 +13,8 @@
 
 namespace zupel {
 
+class HelpWindow;
+
 class WindowShell final : public Shell {
 public:
     WindowShell(MainForm& form, const QString& gameFolder);
@@ -24,6 +26,10 @@ public:
     // up to the clock and what the answer switches on counts from that moment.
     void setAfterModal(std::function<void()> callback) { afterModal_ = std::move(callback); }
     void setOnEnd(std::function<void()> callback) { onEnd_ = std::move(callback); }
+    // Runs the handlers of the dialogs' controls as every other player action runs.
+    void setRunHandler(std::function<void(const std::function<void()>&)> run) {
+        runHandler_ = std::move(run);
+    }
 
     int today() override;
     int hour() override;
@@ -38,6 +44,15 @@ public:
     void showEndDialog(EndDialog which, std::optional<TwipsPoint> at) override;
     TwipsPoint mainWindowPosition() override;
     void endProgram() override;
+    bool askFreeze() override;
+    void showOptionform(const OptionForm& form, const OptionformEvents& events) override;
+    std::optional<uint32_t> chooseColour(uint32_t current) override;
+    std::string chooseFile(const std::string& filter, const std::string& title) override;
+    bool writeSetting(const std::string& key, const std::string& value) override;
+    void reportSettingsNotSaved() override;
+    std::string findGameFile(const std::string& name) override;
+    void showHelp(const std::string& fileName) override;
+    void showMessage(const std::string& text, const std::string& title) override;
 
 private:
     // Shows a modal dialog between the two callbacks above; returns what `show` returns.
@@ -52,6 +67,9 @@ private:
     std::function<void()> beforeModal_;
     std::function<void()> afterModal_;
     std::function<void()> onEnd_;
+    QString folder_;
+    std::function<void(const std::function<void()>&)> runHandler_;
+    HelpWindow* help_ = nullptr;  // made on first use; the main window owns it
 };
 
 }  // namespace zupel

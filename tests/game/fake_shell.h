@@ -57,6 +57,38 @@ public:
     void endProgram() override;
 
     int soundCount(const std::string& name) const;
+
+    // Freezing, redecorating, help and the version.
+    bool freezeAnswer = false;  // true presses OK; false stands for CANCEL or any other close
+    std::function<void()> whileFreezing;
+    // Plays the player's part in the redecorating dialog through its events; the dialog
+    // closes when the script returns (if no button closed it, by its title bar).
+    std::function<void(const OptionformEvents&)> whileOptionsOpen;
+    std::optional<uint32_t> colourToChoose;  // nullopt cancels the colour chooser
+    std::vector<uint32_t> colourChooserStarts;
+    std::string fileToChoose;  // "" cancels the file chooser
+    std::string fileFilter, fileTitle;
+    bool settingsWritable = true;
+    std::vector<std::string> settingWrites;  // "key=value", in order
+    int settingsReports = 0;
+    // The files of the game folder as the disk spells them; a look-up ignores letter case,
+    // as some file systems do.
+    std::vector<std::string> gameFiles = {"zupelhelp.hlp"};
+    std::vector<std::string> helpShown;
+    struct Message {
+        std::string text, title;
+    };
+    std::vector<Message> messages;
+
+    bool askFreeze() override;
+    void showOptionform(const OptionForm& form, const OptionformEvents& events) override;
+    std::optional<uint32_t> chooseColour(uint32_t current) override;
+    std::string chooseFile(const std::string& filter, const std::string& title) override;
+    bool writeSetting(const std::string& key, const std::string& value) override;
+    void reportSettingsNotSaved() override;
+    std::string findGameFile(const std::string& name) override;
+    void showHelp(const std::string& fileName) override;
+    void showMessage(const std::string& text, const std::string& title) override;
 };
 
 }  // namespace zupel::testing

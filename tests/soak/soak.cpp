@@ -67,6 +67,16 @@ public:
     void showEndDialog(EndDialog which, std::optional<TwipsPoint>) override { answerEnd(which); }
     TwipsPoint mainWindowPosition() override { return {}; }
     void endProgram() override {}
+    // The soak's player never freezes, redecorates or asks for help: every dialog is closed.
+    bool askFreeze() override { return false; }
+    void showOptionform(const OptionForm&, const OptionformEvents&) override {}
+    std::optional<uint32_t> chooseColour(uint32_t) override { return std::nullopt; }
+    std::string chooseFile(const std::string&, const std::string&) override { return ""; }
+    bool writeSetting(const std::string&, const std::string&) override { return true; }
+    void reportSettingsNotSaved() override {}
+    std::string findGameFile(const std::string&) override { return ""; }
+    void showHelp(const std::string&) override {}
+    void showMessage(const std::string&, const std::string&) override {}
 };
 
 class Soak {

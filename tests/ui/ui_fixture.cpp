@@ -25,6 +25,7 @@ void UiTest::build(const QString& gameFolder) {
         // Like the program's end: every dialog still open closes.
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
+    shell->setRunHandler([this](const std::function<void()>& handler) { driver->call(handler); });
     driver->bindControls();
 }
 
