@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -32,13 +33,14 @@ struct Broken : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The largest a slime of this age can be: it grows by its age plus one once a day until 21,
-// and is 32 from then on.
+// The largest a slime of this age can be: it grows by its age plus one at most once a day
+// while it is younger than 21 (past 32, and past the room, if it is shown every day), and is
+// set to 32 from then on.
 float largestSize(int age) {
     if (age >= 22) return 32;
     float size = 10;
     for (int a = 1; a <= std::min(age, 20); ++a) size += static_cast<float>(a + 1);
-    return std::max(size, 32.0f);
+    return size;
 }
 
 // The world outside the game as the soak plays it: a calendar the soak moves, chance from the
@@ -51,6 +53,9 @@ public:
     std::mt19937_64 dice;
     std::function<std::optional<std::string>()> answerName;
     std::function<void(EndDialog)> answerEnd;
+    std::function<bool()> answerFreeze;
+    std::function<void(const OptionformEvents&)> useOptionform;
+    std::map<std::string, std::string> settings;
     std::vector<std::string> warnings;
     int64_t sounds = 0;
 
@@ -61,20 +66,38 @@ public:
     void playSound(const std::string&) override { ++sounds; }
     void beep() override {}
     void raiseMainWindow() override {}
-    std::optional<std::string> readSetting(const std::string&) override { return std::nullopt; }
-    bool setRoomPicture(const std::string&) override { return true; }
+    std::optional<std::string> readSetting(const std::string& key) override {
+        auto it = settings.find(key);
+        if (it == settings.end()) return std::nullopt;
+        return it->second;
+    }
+    // A picture whose path says so is missing; every other one loads.
+    bool setRoomPicture(const std::string& path) override {
+        return path.find("missing") == std::string::npos;
+    }
     std::optional<std::string> askName() override { return answerName(); }
     void showEndDialog(EndDialog which, std::optional<TwipsPoint>) override { answerEnd(which); }
     TwipsPoint mainWindowPosition() override { return {}; }
     void endProgram() override {}
     // The soak's player never freezes, redecorates or asks for help: every dialog is closed.
-    bool askFreeze() override { return false; }
-    void showOptionform(const OptionForm&, const OptionformEvents&) override {}
-    std::optional<uint32_t> chooseColour(uint32_t) override { return std::nullopt; }
-    std::string chooseFile(const std::string&, const std::string&) override { return ""; }
-    bool writeSetting(const std::string&, const std::string&) override { return true; }
+    bool askFreeze() override { return answerFreeze(); }
+    void showOptionform(const OptionForm&, const OptionformEvents& events) override {
+        useOptionform(events);
+    }
+    std::optional<uint32_t> chooseColour(uint32_t) override {
+        if (std::uniform_int_distribution<int>(0, 3)(dice) == 0) return std::nullopt;
+        return std::uniform_int_distribution<uint32_t>(0, 0xFFFFFF)(dice);
+    }
+    std::string chooseFile(const std::string&, const std::string&) override {
+        static const char* const kFiles[] = {"", "/rooms/sea.png", "/rooms/missing.bmp"};
+        return kFiles[std::uniform_int_distribution<int>(0, 2)(dice)];
+    }
+    bool writeSetting(const std::string& key, const std::string& value) override {
+        settings[key] = value;
+        return true;
+    }
     void reportSettingsNotSaved() override {}
-    std::string findGameFile(const std::string&) override { return ""; }
+    std::string findGameFile(const std::string& name) override { return name; }
     void showHelp(const std::string&) override {}
     void showMessage(const std::string&, const std::string&) override {}
 };
@@ -85,6 +108,8 @@ public:
         shell_.dice.seed(seed ^ 0x9E3779B97F4A7C15ull);
         shell_.answerName = [this] { return answerNamingDialog(); };
         shell_.answerEnd = [this](EndDialog which) { answerEndDialog(which); };
+        shell_.answerFreeze = [this] { return answerFreezeDialog(); };
+        shell_.useOptionform = [this](const OptionformEvents& events) { redecorate(events); };
     }
 
     SoakResult run() {
@@ -266,6 +291,16 @@ private:
             note("close the window mid-session");
             game_->Form_Unload();
             saved_ = true;
+        } else if (kind < 89 && c.button4Enabled) {
+            note("freeze");
+            game_->button4_Click();
+        } else if (kind < 91) {
+            note("redecorate");
+            game_->option_Click();
+        } else if (kind < 92) {
+            note("open the help and the version box");
+            game_->help1_Click();
+            game_->aboutgame_Click();
         } else {
             note("watch");
         }
@@ -344,6 +379,58 @@ private:
         const Millis open =
             chance(0.7) ? between(200, 10 * kSecond) : between(kMinute, 8 * kMinute);
         game_->scheduler().advanceBy(open);
+    }
+
+    // Mostly the player thinks better of it; now and then the slime goes into the cold.
+    bool answerFreezeDialog() {
+        for (TimerId id : {TimerId::foodtimer, TimerId::deadtimer, TimerId::movetimer,
+                           TimerId::wordtimer, TimerId::asobitimer}) {
+            expect(!on(id), "the freeze button left a timer running");
+        }
+        keepDialogOpen();
+        const bool ok = chance(0.3);
+        note(ok ? "freeze: OK" : "freeze: CANCEL");
+        if (ok) saved_ = true;
+        return ok;
+    }
+
+    // A few of the dialog's controls in any order, then OK, CANCEL, RESET or the title bar.
+    void redecorate(const OptionformEvents& form) {
+        for (int steps = roll(4); steps > 0; --steps) {
+            switch (roll(3)) {
+                case 0:
+                    note("choose a colour");
+                    form.Command5_Click();
+                    break;
+                case 1:
+                    note("browse for a picture");
+                    form.Command1_Click();
+                    break;
+                default: {
+                    const std::string path = chance(0.5) ? "" : "/rooms/" + randomText();
+                    note("type the path \"" + path + "\"");
+                    form.Text1_Change(path);
+                    break;
+                }
+            }
+        }
+        switch (roll(4)) {
+            case 0:
+                note("redecorate: OK");
+                form.Command3_Click();
+                break;
+            case 1:
+                note("redecorate: CANCEL");
+                form.Command2_Click();
+                break;
+            case 2:
+                note("redecorate: RESET");
+                form.Command4_Click();
+                break;
+            default:
+                note("redecorate: closed by its title bar");
+                break;
+        }
     }
 
     std::optional<std::string> answerNamingDialog() {
