@@ -131,7 +131,10 @@ std::optional<std::string> runOnSaves(const SaveSet& saves) {
             game.scheduler().advanceBy(kStepMs);
         }
         if (!game.ended()) game.Command2_Click();
-    } catch (const SaveFileError&) {
+    } catch (const SaveFileError& error) {
+        // Files in memory never fail to read or write; only a file the game already closed
+        // can refuse, and touching one after the end is the game's fault, not the file's.
+        if (error.operation() == "use") return std::string("after the end: ") + error.what();
         return std::nullopt;  // the program reports it and stops; nothing more to check
     }
     return brokenAfterEnd(game, shell, folder, codec);

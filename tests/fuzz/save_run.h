@@ -33,7 +33,8 @@ struct SaveSet {
 constexpr int kSeedDay = 36135;
 
 // Runs the game on the files; nullopt when it held up, otherwise what went wrong. A save-file
-// error is the game's own clear report, not a fault.
+// error is the game's own clear report, not a fault, unless the game used a file it had
+// already closed.
 std::optional<std::string> runOnSaves(const SaveSet& saves);
 
 }  // namespace zupel::testing
