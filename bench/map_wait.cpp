@@ -69,8 +69,9 @@ long cpuTicks(pid_t pid) {
     return utime + stime;
 }
 
-// Nanoseconds on the CPU so far, summed over the program's threads (the scheduler's own count,
-// finer than the clock ticks of /proc/PID/stat).
+// Milliseconds on the CPU so far, summed over the program's living threads (the scheduler's
+// own count, finer than the clock ticks of /proc/PID/stat, which also hold the threads that
+// have ended and so serve the long runs).
 double cpuMs(pid_t pid) {
     namespace fs = std::filesystem;
     double ns = 0;
