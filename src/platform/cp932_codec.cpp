@@ -6,10 +6,9 @@
 #include <stdexcept>
 
 namespace zupel {
-namespace {
 
 // One iconv conversion descriptor, closed when done.
-class Converter {
+class Cp932Codec::Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
@@ -43,6 +42,8 @@ private:
     iconv_t cd_;
 };
 
+namespace {
+
 std::size_t utf8SequenceLength(unsigned char lead) {
     if (lead < 0x80) return 1;
     if ((lead & 0xE0) == 0xC0) return 2;
@@ -53,8 +54,21 @@ std::size_t utf8SequenceLength(unsigned char lead) {
 
 }  // namespace
 
+Cp932Codec::Cp932Codec() = default;
+Cp932Codec::~Cp932Codec() = default;
+
+Cp932Codec::Converter& Cp932Codec::toCp932() const {
+    if (!toCp932_) toCp932_ = std::make_unique<Converter>("CP932", "UTF-8");
+    return *toCp932_;
+}
+
+Cp932Codec::Converter& Cp932Codec::toUtf8() const {
+    if (!toUtf8_) toUtf8_ = std::make_unique<Converter>("UTF-8", "CP932");
+    return *toUtf8_;
+}
+
 std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) const {
-    Converter toCp932("CP932", "UTF-8");
+    Converter& toCp932 = this->toCp932();
     std::string out;
     // Character by character, so that one character code page 932 lacks becomes one "?".
     for (std::size_t i = 0; i < utf8.size() && out.size() < width;) {
@@ -72,7 +86,7 @@ std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) co
 }
 
 std::string Cp932Codec::fromFileField(std::string_view bytes) const {
-    Converter toUtf8("UTF-8", "CP932");
+    Converter& toUtf8 = this->toUtf8();
     std::string out;
     while (!toUtf8.convert(bytes, out)) {
         out += '?';

@@ -30,5 +30,19 @@ TEST(Cp932Codec, CharactersItCannotHoldBecomeQuestionMarks) {
     EXPECT_EQ(codec.fromFileField("\xA0z"), "?z");
 }
 
+// One codec converts field after field with the same converters: what a broken field leaves
+// behind (half a character, a character it could not hold) must not spill into the next.
+TEST(Cp932Codec, EachFieldStartsAfresh) {
+    Cp932Codec codec;
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(codec.fromFileField("\x82\xB7\x82"), "す?");
+        EXPECT_EQ(codec.fromFileField("\x82\xA2"), "い");
+        EXPECT_EQ(codec.fromFileField("\x8A\xBF\x8E\x9A"), "漢字");
+        EXPECT_EQ(codec.toFileField("😀", 2), "? ");
+        EXPECT_EQ(codec.toFileField(std::string("\xE3\x81"), 2), "? ");  // cut UTF-8
+        EXPECT_EQ(codec.toFileField("すらいむ", 10), "\x82\xB7\x82\xE7\x82\xA2\x82\xDE  ");
+    }
+}
+
 }  // namespace
 }  // namespace zupel
