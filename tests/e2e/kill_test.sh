@@ -4,8 +4,9 @@
 # either what they held before the action or what the action writes, never a mix, and the next
 # start must take the dead copy's lock over.
 # usage: kill_test.sh GAME_FOLDER|GAME_PROGRAM
-#   KILLS=N (default 25) kills at most, KILL_SECONDS=S (default 70) stops earlier when the time
-#   is up, SEED=N repeats a run's choices (the exact moments also depend on the machine),
+#   KILLS=N (default 40) kills at most, KILL_SECONDS=S (default 75) stops earlier when the time
+#   is up, SEED=N repeats a run's plan (the moments are its delays; what the game has done by
+#   then also depends on the machine's speed),
 #   VERBOSE=1 shows the files after every kill.
 #   A long run: KILLS=500 KILL_SECONDS=100000 tests/e2e/kill_test.sh build/zupel
 set -uo pipefail
@@ -14,15 +15,16 @@ game_src=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 
-kills=${KILLS:-25}
-seconds=${KILL_SECONDS:-70}
+kills=${KILLS:-40}
+seconds=${KILL_SECONDS:-75}
 seed=${SEED:-$(( $(date +%s%N) % 1000000 ))}
 echo "seed $seed: SEED=$seed KILLS=$kills $0 $1 repeats these choices"
 
 # The plan, drawn from the seed: one line per kill.
-#   action mode wait keep age days state words
-# mode "any" kills at a moment drawn over the whole action, "near" a moment drawn within 0.2 s
-# after the key or click that makes the game write (its `wait`-th one, for teaching).
+#   action mode wait moment keep age days state words
+# mode "any" kills at a moment drawn over the whole action, "near" a moment drawn within 0.1 s
+# after the key or click that makes the game write (its `wait`-th one, for teaching); `moment`
+# is where in that range, in thousandths.
 plan=$(python3 - "$seed" "$kills" <<'EOF'
 import random, sys
 r = random.Random(int(sys.argv[1]))
@@ -35,7 +37,8 @@ for i in range(int(sys.argv[2])):
     age = r.randint(1, 40)
     days = r.randint(0, 2)
     words = r.randint(20, 40) if action == "teach" else r.randint(0, 5)
-    print(action, mode, wait, keep, age, days, state, words)
+    moment = r.randint(0, 1000)
+    print(action, mode, wait, moment, keep, age, days, state, words)
 EOF
 )
 
@@ -44,6 +47,19 @@ feed_xy="316 28"
 talk_xy="428 28"
 freeze_xy="372 68"
 quit_xy="428 68"
+
+# The checker itself must catch what it is there for: a quit record with the new state but the
+# old date, and a word record torn while nothing was being taught.
+mixed() {
+  mkdir -p "$work/m1" "$work/m2"
+  python3 "$here/make_slime.py" "$work/m1" --state 2 --days-ago 1 --age 30 --words a,b
+  python3 "$here/make_slime.py" "$work/m2" --state 1 --days-ago 1 --age 31 --words a,b
+  ! python3 "$here/sura_check.py" after quit "$work/m1" "$work/m2" >/dev/null || return 1
+  python3 "$here/make_slime.py" "$work/m2" --state 2 --days-ago 1 --age 30 --words a,b
+  printf 'c' >>"$work/m2/word.sura"
+  ! python3 "$here/sura_check.py" after feed "$work/m1" "$work/m2" >/dev/null
+}
+check "the checker catches a mixed record and a torn word" mixed
 
 fresh_folder
 game=$work/game
@@ -98,8 +114,10 @@ prepare() {
 }
 
 # What the player does; runs beside the killer. Each key or click that makes the game write
-# leaves a trigger file, numbered.
+# leaves a trigger file, numbered. The player hesitates first, so moments drawn over the whole
+# action fall on both sides of the write.
 drive() {
+  sleep 0.3
   case $action in
     name)
       xdotool type --delay 30 "K$n"
@@ -129,15 +147,14 @@ drive() {
 # How long the whole action may take, in milliseconds: the range of "any" moments.
 span_of() {
   case $1 in
-    start) echo 1500 ;; name) echo 1200 ;; feed) echo 1500 ;; teach) echo 3000 ;; *) echo 800 ;;
+    start) echo 1500 ;; name) echo 1200 ;; feed) echo 1500 ;; teach) echo 3000 ;; *) echo 1000 ;;
   esac
 }
 
 typed_words() { [ "$action" = teach ] && seq -s, -f "t${n}x%g" 1 6; }
-draw_ms() { echo $(( (RANDOM * 32768 + RANDOM) % ($1 + 1) )); }
-ms() { printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)); }
+# Seconds to wait: the plan's moment within a range of $1 milliseconds.
+after_ms() { local t=$(($1 * moment / 1000)); printf '%d.%03d' $((t / 1000)) $((t % 1000)); }
 
-RANDOM=$seed  # the moments within their ranges
 started=$(date +%s)
 n=0
 landed=0
@@ -145,7 +162,7 @@ ended_first=0
 declare -A held
 freeze_missing=0
 client_x=""
-while read -r action mode wait keep age days state words; do
+while read -r action mode wait moment keep age days state words; do
   if [ $(( $(date +%s) - started )) -ge "$seconds" ]; then
     echo "time is up after $n kills"
     break
@@ -158,7 +175,7 @@ while read -r action mode wait keep age days state words; do
   if [ "$action" = start ]; then
     "$game/zupel" 2>>"$work/stderr" &
     pid=$!
-    sleep "$(ms "$(draw_ms "$(span_of start)")")"
+    sleep "$(after_ms "$(span_of start)")"
   else
     if ! check "kill $n ($action): the start after a kill takes the lock over" start_game "$first"; then
       echo "  seed $seed, kill $n: the game $(kill -0 "$pid" 2>/dev/null && echo "shows no window" || echo ended)"
@@ -167,7 +184,6 @@ while read -r action mode wait keep age days state words; do
       continue
     fi
     if [ -z "$client_x" ] && [ "$first" = "^ZUPEL$" ]; then sleep 0.5; find_client; fi
-    if [ "$action" != name ] && [ -z "$client_x" ]; then action=feed; fi
     if [ "$action" = freeze ]; then
       xdotool windowfocus --sync "$win" 2>/dev/null
       if [ $((n % 2)) = 0 ]; then click $freeze_xy; else xdotool key alt+f sleep 0.2 key s; fi
@@ -184,19 +200,24 @@ while read -r action mode wait keep age days state words; do
       fi
     fi
     [ "$action" = teach ] && { click $talk_xy; sleep 0.3; }
-    # The dialog takes the keyboard a moment after it shows.
-    if [ "$action" = name ]; then sleep 0.3; else xdotool windowfocus --sync "$win" 2>/dev/null; fi
+    # A dialog takes the keyboard a moment after it shows.
+    case $action in
+      name | freeze) sleep 0.3 ;;
+      *) xdotool windowfocus --sync "$win" 2>/dev/null ;;
+    esac
     drive &
     driver=$!
     if [ "$mode" = near ]; then
       for _ in $(seq 1 100); do [ -e "$work/trigger.$wait" ] && break; sleep 0.03; done
-      sleep "$(ms "$(draw_ms 200)")"
+      sleep "$(after_ms 100)"
     else
-      sleep "$(ms "$(draw_ms "$(span_of "$action")")")"
+      sleep "$(after_ms "$(span_of "$action")")"
     fi
   fi
-  if kill -9 "$pid" 2>/dev/null; then landed=$((landed + 1)); else ended_first=$((ended_first + 1)); fi
+  kill -9 "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
+  # 137 is death by SIGKILL; anything else means the game had already ended (a quit, a freeze).
+  if [ $? -eq 137 ]; then landed=$((landed + 1)); else ended_first=$((ended_first + 1)); fi
   [ -n "${driver:-}" ] && { kill "$driver" 2>/dev/null; wait "$driver" 2>/dev/null; driver=""; }
 
   if out=$(python3 "$here/sura_check.py" after "$action" "$before" "$game" --name "K$n" \
