@@ -44,10 +44,12 @@ void Game::Form_Load() {
     }
     openingform_OK(*name);
     // The new slime is on the disk from the moment it has a name, so a crash or a power cut
-    // before the first quit cannot lose it. It is the record quitting would write.
-    saves_.writePet(world_.pet);
+    // before the first quit cannot lose it. Its size goes first: the pet record is what makes
+    // the slime exist, so a crash between the two writes leaves either no slime (the next
+    // start asks for a name again) or a whole one, never a slime with no size to be drawn at.
     world_.bigstop = 10;
     saves_.writeSize(world_.bigstop);
+    saves_.writePet(world_.pet);
 }
 
 // A value the game itself could never have written (a damaged or hand-edited file) becomes the
