@@ -109,6 +109,20 @@ kill "$pid"; wait "$pid" 2>/dev/null
 check "the record is saved in that folder" test "$(age_of "$odd/data.sura")" -eq 11
 check "nothing is saved in the current folder" test ! -e "$work/data.sura"
 
+# Starts the game in FOLDER, where the lock cannot be made: a message box, a non-zero status and
+# the reason on stderr.
+expect_lock_report() {  # expect_lock_report FOLDER WHAT STDERR_PATTERN
+  "$1/zupel" 2>"$work/stderr_lock" &
+  pid=$!
+  box=$(wait_window "^ZUPEL$") || box=""
+  check "$2 is reported in a message box" test -n "$box"
+  xdotool key --window "$box" Return 2>/dev/null; sleep 0.3; xdotool key Return 2>/dev/null
+  wait_exit "$pid" 50
+  wait "$pid"; status=$?
+  check "$2: it ends with a non-zero status ($status)" test "$status" -ne 0
+  check "$2: stderr names zupel.lock and the reason" grep -qE "$3" "$work/stderr_lock"
+}
+
 # 7. A read-only game folder: a clear report naming the lock, a non-zero status.
 fresh_folder
 python3 "$here/make_slime.py" "$work/game"
@@ -118,15 +132,7 @@ else
   chmod a-w "$work/game" && ro=chmod
 fi
 if [ -n "${ro:-}" ]; then
-  "$work/game/zupel" 2>"$work/stderr7" &
-  pid=$!
-  box=$(wait_window "^ZUPEL$") || box=""
-  check "a read-only folder is reported in a message box" test -n "$box"
-  xdotool key --window "$box" Return 2>/dev/null; sleep 0.3; xdotool key Return 2>/dev/null
-  wait_exit "$pid" 50
-  wait "$pid"; status=$?
-  check "it ends with a non-zero status ($status)" test "$status" -ne 0
-  check "stderr names zupel.lock and the reason" grep -qE "zupel.lock: (Read-only file system|Permission denied)" "$work/stderr7"
+  expect_lock_report "$work/game" "a read-only folder" "zupel.lock: (Read-only file system|Permission denied)"
   if [ "$ro" = mount ]; then umount "$work/game"; else chmod u+w "$work/game"; fi
 else
   echo "SKIPPED: the folder cannot be made read-only here"
@@ -137,15 +143,7 @@ if [ "$(id -u)" -eq 0 ] && mkdir -p "$work/full" && mount -t tmpfs -o size=$(( $
   cp "$game_src"/zupel "$work/full/"
   python3 "$here/make_slime.py" "$work/full"
   dd if=/dev/zero of="$work/full/filler" bs=4k 2>/dev/null
-  "$work/full/zupel" 2>"$work/stderr7b" &
-  pid=$!
-  box=$(wait_window "^ZUPEL$") || box=""
-  check "a full disk is reported in a message box" test -n "$box"
-  xdotool key --window "$box" Return 2>/dev/null; sleep 0.3; xdotool key Return 2>/dev/null
-  wait_exit "$pid" 50
-  wait "$pid"; status=$?
-  check "it ends with a non-zero status ($status)" test "$status" -ne 0
-  check "stderr names zupel.lock and the full disk" grep -q "zupel.lock: No space left on device" "$work/stderr7b"
+  expect_lock_report "$work/full" "a full disk" "zupel.lock: No space left on device"
   umount "$work/full"
 else
   echo "SKIPPED: no small file system to fill here"

@@ -8,20 +8,10 @@ import os
 import struct
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from make_slime import field  # noqa: E402  text fields as the game stores them
+
 SEED_DAY = 36135  # the day the saves were written on; the header's day shift moves today
-
-
-def field(text, width):
-    data = b""
-    for ch in text:
-        try:
-            b = ch.encode("cp932")
-        except UnicodeEncodeError:
-            b = b"?"
-        if len(data) + len(b) > width:
-            break
-        data += b
-    return data.ljust(width, b" ")
 
 
 def pet(name="すらいむ", age=5, condition=0, asobi=50, esa=60, ondo=50, words=(), state=1,
