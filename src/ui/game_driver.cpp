@@ -81,50 +81,39 @@ void GameDriver::tick() {
     call([] {});  // bringing the timers up to the clock is all a tick does
 }
 
+void GameDriver::callHandler(void (Game::*handler)()) {
+    Game* game = &game_;
+    call([game, handler] { (game->*handler)(); });
+}
+
 void GameDriver::bindControls() {
-    connect(form_.button1, &QToolButton::clicked, this,
-            [this] { call([this] { game_.button1_Click(); }); });
+    bind(form_.button1, &QToolButton::clicked, &Game::button1_Click);
     // Playing, talking and touching.
-    connect(form_.button2, &QToolButton::clicked, this,
-            [this] { call([this] { game_.button2_Click(); }); });
-    connect(form_.button3, &QToolButton::clicked, this,
-            [this] { call([this] { game_.button3_Click(); }); });
+    bind(form_.button2, &QToolButton::clicked, &Game::button2_Click);
+    bind(form_.button3, &QToolButton::clicked, &Game::button3_Click);
     // Only the player's typing: the game's own changes to the entry are already in its rules.
     connect(form_.wordinbox, &QLineEdit::textEdited, this, [this](const QString& text) {
         call([this, typed = text.toStdString()] { game_.wordinbox_Change(typed); });
     });
-    connect(form_.wordbutton, &QPushButton::clicked, this,
-            [this] { call([this] { game_.wordbutton_Click(); }); });
-    connect(form_.Picture1, &RoomView::slimeClicked, this,
-            [this] { call([this] { game_.sura_Click(); }); });
-    connect(form_.Picture1, &RoomView::slimeMouseMoved, this,
-            [this] { call([this] { game_.sura_MouseMove(); }); });
+    bind(form_.wordbutton, &QPushButton::clicked, &Game::wordbutton_Click);
+    bind(form_.Picture1, &RoomView::slimeClicked, &Game::sura_Click);
+    bind(form_.Picture1, &RoomView::slimeMouseMoved, &Game::sura_MouseMove);
     connect(form_.Picture1, &RoomView::roomMouseMoved, this,
             [this](double x, double y) { call([this, x, y] { game_.Picture1_MouseMove(x, y); }); });
-    connect(&form_, &MainForm::formMouseMoved, this,
-            [this] { call([this] { game_.Form_MouseMove(); }); });
-    connect(&form_, &MainForm::wordboxMouseMoved, this,
-            [this] { call([this] { game_.wordbox_MouseMove(); }); });
-    connect(form_.Command2, &QToolButton::clicked, this,
-            [this] { call([this] { game_.Command2_Click(); }); });
-    connect(form_.endgame1, &QAction::triggered, this,
-            [this] { call([this] { game_.endgame1_Click(); }); });
+    bind(&form_, &MainForm::formMouseMoved, &Game::Form_MouseMove);
+    bind(&form_, &MainForm::wordboxMouseMoved, &Game::wordbox_MouseMove);
+    bind(form_.Command2, &QToolButton::clicked, &Game::Command2_Click);
+    bind(form_.endgame1, &QAction::triggered, &Game::endgame1_Click);
     connect(&form_, &MainForm::sliderMoved, this,
             [this](int position) { call([this, position] { game_.Slider1_Change(position); }); });
-    connect(form_.button4, &QToolButton::clicked, this,
-            [this] { call([this] { game_.button4_Click(); }); });
-    connect(form_.endgame2, &QAction::triggered, this,
-            [this] { call([this] { game_.endgame2_Click(); }); });
-    connect(form_.Command1, &QToolButton::clicked, this,
-            [this] { call([this] { game_.Command1_Click(); }); });
-    connect(form_.option, &QAction::triggered, this,
-            [this] { call([this] { game_.option_Click(); }); });
-    connect(form_.help1, &QAction::triggered, this,
-            [this] { call([this] { game_.help1_Click(); }); });
-    connect(form_.aboutgame, &QAction::triggered, this,
-            [this] { call([this] { game_.aboutgame_Click(); }); });
-    connect(&form_, &MainForm::closeRequested, this,
-            [this] { call([this] { game_.Form_Unload(); }); });
+    // Freezing, redecorating, help and the version.
+    bind(form_.button4, &QToolButton::clicked, &Game::button4_Click);
+    bind(form_.endgame2, &QAction::triggered, &Game::endgame2_Click);
+    bind(form_.Command1, &QToolButton::clicked, &Game::Command1_Click);
+    bind(form_.option, &QAction::triggered, &Game::option_Click);
+    bind(form_.help1, &QAction::triggered, &Game::help1_Click);
+    bind(form_.aboutgame, &QAction::triggered, &Game::aboutgame_Click);
+    bind(&form_, &MainForm::closeRequested, &Game::Form_Unload);
 }
 
 }  // namespace zupel

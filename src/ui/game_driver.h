@@ -39,6 +39,13 @@ public:
     bool idle() const { return depth_ == 0 && !failed_ && !game_.ended(); }
 
 private:
+    // Runs the game's handler through `call` each time the sender emits the signal.
+    template <typename Sender, typename Signal>
+    void bind(Sender* sender, Signal signal, void (Game::*handler)()) {
+        connect(sender, signal, this, [this, handler] { callHandler(handler); });
+    }
+    void callHandler(void (Game::*handler)());
+
     Game& game_;
     MainForm& form_;
     FailureHandler onFailure_;
