@@ -230,9 +230,9 @@ private:
     // Between two actions: mostly seconds, sometimes minutes, now and then a long while.
     Millis gap() {
         const int kind = roll(100);
-        if (kind < 70) return between(50, 15 * kSecond);
-        if (kind < 95) return between(15 * kSecond, 5 * kMinute);
-        return between(5 * kMinute, kHour);
+        if (kind < 85) return between(50, 10 * kSecond);
+        if (kind < 98) return between(10 * kSecond, 3 * kMinute);
+        return between(3 * kMinute, 30 * kMinute);
     }
 
     void passTime(Millis ms) {
@@ -287,7 +287,7 @@ private:
             game_->sura_Click();
         } else if (kind < 85) {
             movePointer();
-        } else if (kind < 86) {
+        } else if (kind < 86 && chance(0.2)) {
             note("close the window mid-session");
             game_->Form_Unload();
             saved_ = true;
@@ -388,7 +388,7 @@ private:
             expect(!on(id), "the freeze button left a timer running");
         }
         keepDialogOpen();
-        const bool ok = chance(0.3);
+        const bool ok = chance(0.15);
         note(ok ? "freeze: OK" : "freeze: CANCEL");
         if (ok) saved_ = true;
         return ok;
