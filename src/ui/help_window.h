@@ -14,6 +14,9 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
     // Loads the document (it may have changed since), shows its contents and brings it forward.
     void showContents(const QString& path);
+    // Puts the window beside the game, so the slime stays in view while the player reads: to
+    // its right where the screen has room, else to its left, else as far aside as it goes.
+    void placeBeside(const QWidget& game);
 
     QTextBrowser* browser = nullptr;
 };

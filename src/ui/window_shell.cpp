@@ -194,8 +194,10 @@ std::string WindowShell::findGameFile(const std::string& name) {
 }
 
 void WindowShell::showHelp(const std::string& fileName) {
-    if (!help_) help_ = new HelpWindow(&form_);
+    const bool first = !help_;
+    if (first) help_ = new HelpWindow(&form_);
     help_->showContents(QDir(folder_).filePath(QString::fromStdString(fileName)));
+    if (first) help_->placeBeside(form_);  // once shown, where its frame counts too
 }
 
 void WindowShell::showMessage(const std::string& text, const std::string& title) {

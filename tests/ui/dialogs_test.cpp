@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
@@ -179,6 +180,12 @@ TEST_F(Dialogs, F1OpensTheHelpDocumentAtItsContents) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // the game goes on beside it
+    const QRect screen = form->screen()->availableGeometry();
+    if (screen.width() >= form->frameGeometry().width() + help->width()) {
+        EXPECT_FALSE(help->frameGeometry().intersects(form->frameGeometry()))
+            << "the slime stays in view while the player reads";
+    }
+    EXPECT_TRUE(screen.contains(help->frameGeometry()));
     EXPECT_TRUE(help->browser->toPlainText().contains("冷凍して終了"));
     help->browser->scrollToAnchor("files");
     form->help1->trigger();  // again: back at the contents
