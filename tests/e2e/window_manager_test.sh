@@ -10,7 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 openbox >/dev/null 2>&1 &
 wm=$!
 trap 'kill "$wm" 2>/dev/null' RETURN
-sleep 1
+# The window manager is ready once it has announced itself on the root window.
+for _ in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 
 # Prints the four frame extents (left right top bottom) the window manager put round a window.
 frame_of() {
@@ -38,18 +42,25 @@ python3 "$here/make_slime.py" "$work/game" --age 12
 pid=$!
 main=$(wait_window "^ZUPEL$")
 check "the main window opens under the window manager" test -n "$main"
-sleep 1
-if [ -n "$main" ]; then
+# How far the frame's centre is off the screen's (twice over, in pixels): "dx dy top".
+offset_of() {
+  local X Y WIDTH HEIGHT left right top bottom
   # Where the client area is on the screen (xdotool's own figure counts the frame twice).
-  X=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
-  Y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
-  WIDTH=$(xwininfo -id "$main" | sed -n 's/.*Width: *//p')
-  HEIGHT=$(xwininfo -id "$main" | sed -n 's/.*Height: *//p')
-  read -r left right top bottom <<<"$(frame_of "$main")"
-  frame_x=$((X - left)); frame_y=$((Y - top))
-  frame_w=$((WIDTH + left + right)); frame_h=$((HEIGHT + top + bottom))
-  dx=$((frame_x * 2 + frame_w - 1024)); dy=$((frame_y * 2 + frame_h - 768))
-  check "the window is framed (top $top)" test "${top:-0}" -gt 0
+  X=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+  Y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+  WIDTH=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
+  HEIGHT=$(xwininfo -id "$1" | sed -n 's/.*Height: *//p')
+  read -r left right top bottom <<<"$(frame_of "$1")"
+  echo "$(((X - left) * 2 + WIDTH + left + right - 1024)) $(((Y - top) * 2 + HEIGHT + top + bottom - 768)) ${top:-0}"
+}
+if [ -n "$main" ]; then
+  # The window manager frames the window a moment after it appears; give it up to 3 s.
+  for _ in $(seq 1 30); do
+    read -r dx dy top <<<"$(offset_of "$main")"
+    [ "$top" -gt 0 ] && [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] && break
+    sleep 0.1
+  done
+  check "the window is framed (top $top)" test "$top" -gt 0
   check "the frame is centred across (off by ${dx#-}/2 px)" test "${dx#-}" -le 2
   check "the frame is centred down (off by ${dy#-}/2 px)" test "${dy#-}" -le 2
 fi
