@@ -79,8 +79,7 @@ void Game::button1_Click() {
     timerOff(TimerId::deadtimer);
     timerOff(TimerId::asobitimer);
     c.slider1Enabled = true;
-    closeWordInput();
-    timerOff(TimerId::wordtimer);
+    stopListening();
 }
 
 void Game::uretimer_Timer() {
@@ -110,13 +109,15 @@ void Game::endPlayAndTalk() {
     c.pointer.custom = false;
 }
 
-// Every way out of talk mode leaves the entry empty and locked, and OK with it.
-void Game::closeWordInput() {
+// Every way out of talk mode leaves the entry empty and locked, and OK with it, and the slime
+// stops hopping for the player's words.
+void Game::stopListening() {
     Controls& c = world_.controls;
     c.wordinboxText.clear();
     c.wordinboxColor = kLightGrey;
     c.wordinboxEnabled = false;
     c.wordbuttonEnabled = false;
+    timerOff(TimerId::wordtimer);
 }
 
 }  // namespace zupel

@@ -130,7 +130,7 @@ private:
     // Helpers of the life simulation (feeding, growth, death, temperature, status).
     void endPlayAndTalk();
     // Empties, greys and locks the word entry and its OK button.
-    void closeWordInput();
+    void stopListening();
     void growthStep();
     void callForAttention();
 

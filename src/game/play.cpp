@@ -27,8 +27,7 @@ void Game::button2_Click() {
         world_.pet.asobi = static_cast<int16_t>(draw(100) + 20);
         timerOn(TimerId::foodtimer);
         c.wordbox.clear();
-        closeWordInput();
-        timerOff(TimerId::wordtimer);
+        stopListening();
         world_.asobimode = 1;
         c.button2Caption = "やめる";
     } else {
@@ -38,8 +37,7 @@ void Game::button2_Click() {
         timerOn(TimerId::foodtimer);
         timerOn(TimerId::movetimer);
         c.wordbox.clear();
-        closeWordInput();
-        timerOff(TimerId::wordtimer);
+        stopListening();
         world_.asobimode = 0;
         c.button2Caption.clear();
     }

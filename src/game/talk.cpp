@@ -36,8 +36,7 @@ void Game::button3_Click() {
         c.slider1Enabled = true;
         timerOn(TimerId::movetimer);
         c.wordbox.clear();
-        closeWordInput();
-        timerOff(TimerId::wordtimer);
+        stopListening();
         world_.talkmode = 0;
         c.button3Caption.clear();
     }

@@ -11,6 +11,11 @@ QColor fromBgr(uint32_t bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
+uint32_t toBgr(const QColor& colour) {
+    return static_cast<uint32_t>(colour.red()) | static_cast<uint32_t>(colour.green()) << 8 |
+           static_cast<uint32_t>(colour.blue()) << 16;
+}
+
 RoomView::RoomView(const PictureStore& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures), colour_(fromBgr(kRoomCyan)) {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -46,5 +46,6 @@ private:
 };
 
 QColor fromBgr(uint32_t bgr);
+uint32_t toBgr(const QColor& colour);
 
 }  // namespace zupel

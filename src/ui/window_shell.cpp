@@ -23,12 +23,11 @@ namespace zupel {
 
 WindowShell::WindowShell(MainForm& form, const QString& gameFolder)
     : form_(form),
+      folder_(gameFolder),
       sounds_(gameFolder),
       // Seeded once from the clock at start-up, so every run plays out differently.
       dice_(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
-            std::random_device{}()) {
-    folder_ = gameFolder;
-}
+            std::random_device{}()) {}
 
 int WindowShell::today() {
     return todayAsDayNumber();
@@ -157,8 +156,7 @@ std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
     const QColor chosen = modal(
         [&] { return QColorDialog::getColor(fromBgr(current), chooserOwner(&form_), "色の設定"); });
     if (!chosen.isValid()) return std::nullopt;
-    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8 |
-           static_cast<uint32_t>(chosen.blue()) << 16;
+    return toBgr(chosen);
 }
 
 std::string WindowShell::chooseFile(const std::string& filter, const std::string& title) {
@@ -175,11 +173,8 @@ bool WindowShell::writeSetting(const std::string& key, const std::string& value)
 
 void WindowShell::reportSettingsNotSaved() {
     const std::string where = settings_.location();
-    std::fprintf(stderr,
-                 "zupel: cannot write the settings file %s; the room keeps its new look only "
-                 "until the game ends\n",
-                 where.c_str());
-    std::fflush(stderr);
+    warn("cannot write the settings file " + where +
+         "; the room keeps its new look only until the game ends");
     modal([&] {
         QMessageBox::warning(chooserOwner(&form_), "ZUPEL",
                              QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"

@@ -60,6 +60,7 @@ private:
     auto modal(Show show);
 
     MainForm& form_;
+    QString folder_;  // the game folder, as Qt reaches it
     SoundPlayer sounds_;
     SettingsStore settings_;
     std::mt19937_64 dice_;
@@ -67,7 +68,6 @@ private:
     std::function<void()> beforeModal_;
     std::function<void()> afterModal_;
     std::function<void()> onEnd_;
-    QString folder_;
     std::function<void(const std::function<void()>&)> runHandler_;
     HelpWindow* help_ = nullptr;  // made on first use; the main window owns it
 };
