@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("zupel");
+    installGameFont();
     QApplication::setFont(gameFont());
 
     // The game folder holds the program, its sounds and the slime's save files.

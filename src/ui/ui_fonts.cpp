@@ -1,12 +1,35 @@
 #include "ui_fonts.h"
 
+#include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
+#include <cstdio>
 
 namespace zupel {
 
+namespace {
+const QString builtInFamily = "Zupel PGothic";
+}
+
+bool installGameFont() {
+    const QResource face(":/fonts/zupelgothic.ttf");
+    // Uncompressed in the program image: FreeType reads the pages it needs from there, and
+    // nothing is copied.
+    const QByteArray data =
+        face.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size())
+            : face.uncompressedData();
+    if (QFontDatabase::addApplicationFontFromData(data) < 0) {
+        std::fprintf(stderr, "zupel: the built-in font could not be read; IPA P Gothic draws "
+                             "the text instead\n");
+        return false;
+    }
+    return true;
+}
+
 QFont gameFont(qreal points) {
     QFont font;
-    font.setFamilies(QStringList() << "IPAPGothic"
+    font.setFamilies(QStringList() << builtInFamily << "IPAPGothic"
                                    << "Noto Sans CJK JP");
     font.setPointSizeF(points);
     return font;

@@ -1,9 +1,14 @@
-// The game's Japanese Gothic faces: IPA P Gothic, with Noto Sans CJK JP where it is missing.
+// The game's Japanese Gothic faces: its own cut of IPA P Gothic for the characters it shows
+// most, IPA P Gothic itself for the rest, and Noto Sans CJK JP where both lack a character.
 #pragma once
 
 #include <QFont>
 
 namespace zupel {
+
+// Registers the game's built-in face; once, before the first font is asked for. False (and a
+// line on stderr) when it cannot be read: IPA P Gothic then draws everything, looking the same.
+bool installGameFont();
 
 QFont gameFont(qreal points = 9);
 QFont statusPanelFont();  // 12-point bold, the status panel

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
+    zupel::installGameFont();
     QApplication::setFont(zupel::gameFont());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
