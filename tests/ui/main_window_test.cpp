@@ -77,7 +77,7 @@ TEST_F(MainWindow, EveryControlSitsAtItsPlaceWithItsTextAndTooltip) {
     EXPECT_EQ(form->Slider1->maximum(), 10);
     EXPECT_TRUE(form->namebox->font().bold());
     EXPECT_EQ(form->namebox->font().pointSize(), 12);
-    EXPECT_EQ(form->namebox->font().families().value(0), "IPAPGothic");
+    EXPECT_EQ(form->namebox->font().families().value(0), "Zupel PGothic");  // IPA P Gothic
 
     QStringList labels;
     for (auto* label : form->centralWidget()->findChildren<QLabel*>()) labels << label->text();
