@@ -11,7 +11,7 @@ namespace {
 const QString builtInFamily = "Zupel PGothic";
 }
 
-bool installGameFont() {
+void installGameFont() {
     const QResource face(":/fonts/zupelgothic.ttf");
     // Uncompressed in the program image: FreeType reads the pages it needs from there, and
     // nothing is copied.
@@ -19,12 +19,9 @@ bool installGameFont() {
         face.compressionAlgorithm() == QResource::NoCompression
             ? QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size())
             : face.uncompressedData();
-    if (QFontDatabase::addApplicationFontFromData(data) < 0) {
+    if (QFontDatabase::addApplicationFontFromData(data) < 0)
         std::fprintf(stderr, "zupel: the built-in font could not be read; IPA P Gothic draws "
                              "the text instead\n");
-        return false;
-    }
-    return true;
 }
 
 QFont gameFont(qreal points) {

@@ -6,9 +6,9 @@
 
 namespace zupel {
 
-// Registers the game's built-in face; once, before the first font is asked for. False (and a
-// line on stderr) when it cannot be read: IPA P Gothic then draws everything, looking the same.
-bool installGameFont();
+// Registers the game's built-in face; once, before the first font is asked for. When it cannot
+// be read, a line on stderr says so and IPA P Gothic draws everything, looking the same.
+void installGameFont();
 
 QFont gameFont(qreal points = 9);
 QFont statusPanelFont();  // 12-point bold, the status panel
