@@ -9,8 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # 1. A first start asks for a name; the new slime's size is stored at once.
 fresh_folder
-"$work/game/zupel" 2>"$work/stderr1" &
-pid=$!
+launch_game "$work/stderr1"
 dialog=$(wait_window "^ $") || dialog=""
 sleep 1
 xdotool type --delay 50 "Puyo"
@@ -59,8 +58,7 @@ check "the first copy still runs" kill -0 "$pid"
 kill -9 "$pid"; wait "$pid" 2>/dev/null
 
 # 5. After a crash the lock is stale and the game starts again.
-"$work/game/zupel" 2>"$work/stderr5" &
-pid=$!
+launch_game "$work/stderr5"
 if ! check "the game starts after a crash" test -n "$(wait_window "^ZUPEL$")"; then
   kill -0 "$pid" 2>/dev/null && echo "  (it is running without a window)" || echo "  (it ended)"
   cat "$work/stderr5"
@@ -71,8 +69,7 @@ kill "$pid"; wait "$pid" 2>/dev/null
 fresh_folder
 python3 "$here/make_slime.py" "$work/game" --age 40
 rm -f "$work/game/big.sura" && mkdir "$work/game/big.sura"
-"$work/game/zupel" 2>"$work/stderr6" &
-pid=$!
+launch_game "$work/stderr6"
 sleep 3
 xdotool key Return 2>/dev/null
 wait_exit "$pid" 50

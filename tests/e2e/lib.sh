@@ -21,6 +21,16 @@ check() {  # check "what" command...
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; return 1; fi
 }
 
+# Starts the game in the fresh folder, its stderr to $1 (default: nowhere); sets pid.
+launch_game() {
+  "$work/game/zupel" 2>"${1:-/dev/null}" &
+  pid=$!
+}
+
+# Today as the save files count days (from 30 December 1899), and the day a record was saved.
+today=$(python3 -c 'import datetime; print((datetime.date.today() - datetime.date(1899, 12, 30)).days)')
+day_of() { python3 -c 'import struct,sys; print(int(struct.unpack("<d", open(sys.argv[1],"rb").read()[24:32])[0]))' "$1"; }
+
 fresh_folder() {
   rm -rf "$work/game" && mkdir -p "$work/game" && cp "$game_src"/zupel "$game_src"/*.wav "$work/game/"
 }

@@ -8,16 +8,13 @@ game_src=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 
-today=$(python3 -c 'import datetime; print((datetime.date.today() - datetime.date(1899, 12, 30)).days)')
 age_of() { od -An -td2 -j10 -N2 "$1" | tr -d ' '; }
-day_of() { python3 -c 'import struct,sys; print(int(struct.unpack("<d", open(sys.argv[1],"rb").read()[24:32])[0]))' "$1"; }
 
 # 1. SIGTERM, SIGHUP and SIGINT save a running slime as the window close does.
 for sig in TERM HUP INT; do
   fresh_folder
   python3 "$here/make_slime.py" "$work/game" --age 10 --days-ago 2 --size 20
-  "$work/game/zupel" 2>"$work/stderr1" &
-  pid=$!
+  launch_game "$work/stderr1"
   main=$(wait_window "^ZUPEL$") || main=""
   check "SIG$sig: the saved slime comes back" test -n "$main"
   sleep 0.5
@@ -33,8 +30,7 @@ done
 
 # 2. kill -9 right after naming: the next start finds the slime.
 fresh_folder
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 wait_window "^$" >/dev/null
 sleep 0.5
 xdotool type --delay 50 "Puyo"
@@ -45,8 +41,7 @@ check "the named slime's window opens" test -n "$(wait_window "^ZUPEL$")"
 kill -9 "$pid"; wait "$pid" 2>/dev/null
 check "the new slime is on the disk after kill -9" test "$(head -c 10 "$work/game/data.sura")" = "Puyo      "
 check "it is stored living, dated today" test "$(state_of "$work/game/data.sura")" -eq 1 -a "$(day_of "$work/game/data.sura")" -eq "$today"
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 check "the next start shows the slime (the window opens only after a naming)" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 
@@ -54,8 +49,7 @@ kill "$pid"; wait "$pid" 2>/dev/null
 fresh_folder
 python3 "$here/make_slime.py" "$work/game"
 : >"$work/game/zupel.lock"
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 check "an empty lock is taken over" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 
@@ -64,8 +58,7 @@ fresh_folder
 python3 "$here/make_slime.py" "$work/game"
 printf '4242\nzupel\nfar-away-box\n' >"$work/game/zupel.lock"
 before=$(md5sum "$work/game"/*.sura)
-"$work/game/zupel" 2>"$work/stderr4" &
-pid=$!
+launch_game "$work/stderr4"
 box=$(wait_window "^ZUPEL$") || box=""
 check "another machine's lock is shown in a message box" test -n "$box"
 xdotool key --window "$box" Return 2>/dev/null; sleep 0.3; xdotool key Return 2>/dev/null
@@ -84,14 +77,12 @@ python3 "$here/make_slime.py" "$work/game"
 mkfifo "$work/room.bmp"
 mkdir -p "$XDG_CONFIG_HOME/zupel"
 printf '[setting]\nbmpdir=%s\n' "$work/room.bmp" >"$XDG_CONFIG_HOME/zupel/zupel.conf"
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 check "a FIFO as the room picture does not hang the start" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 rm -f "$XDG_CONFIG_HOME/zupel/zupel.conf"
 mkfifo "$XDG_CONFIG_HOME/zupel/zupel.conf"
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 check "a FIFO as the settings file does not hang the start" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 rm -f "$XDG_CONFIG_HOME/zupel/zupel.conf"

@@ -25,8 +25,7 @@ int16_at() { od -An -td2 -j"$2" -N2 "$work/game/$1" | tr -d ' '; }
 start_game() {
   fresh_folder
   python3 "$here/make_slime.py" "$work/game" "$@"
-  "$work/game/zupel" 2>"$work/stderr" &
-  pid=$!
+  launch_game "$work/stderr"
   main=$(wait_window "^ZUPEL$")
   sleep 1
   shot

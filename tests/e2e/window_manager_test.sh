@@ -26,8 +26,7 @@ title_of() {
 
 # 1. The naming dialog's title bar is empty: no "zupel" in it.
 fresh_folder
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 dialog=$(wait_window "^ $")
 check "the naming dialog is shown with a blank title" test -n "$dialog"
 check "no window is titled with the program's name" \
@@ -38,8 +37,7 @@ kill "$pid"; wait "$pid" 2>/dev/null
 # 2. The main window is centred with its frame.
 fresh_folder
 python3 "$here/make_slime.py" "$work/game" --age 12
-"$work/game/zupel" 2>/dev/null &
-pid=$!
+launch_game
 main=$(wait_window "^ZUPEL$")
 check "the main window opens under the window manager" test -n "$main"
 # How far the frame's centre is off the screen's (twice over, in pixels): "dx dy top".
