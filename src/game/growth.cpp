@@ -1,13 +1,12 @@
 // Growth: five minutes into a run the slime grows once, unless it was already here today.
 #include "game.h"
 #include "numbers.h"
+#include "slime_size.h"
 
 namespace zupel {
 namespace {
 
-constexpr int16_t kGrowthTick = 30;   // the bigtimer tick that grows the slime: 300 s into the run
-constexpr int16_t kFullSizeAge = 21;  // from this age a growth step sets the full size
-constexpr float kFullSize = 32;
+constexpr int16_t kGrowthTick = 30;  // the bigtimer tick that grows the slime: 300 s into the run
 
 }  // namespace
 

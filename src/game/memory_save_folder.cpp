@@ -30,9 +30,8 @@ public:
         ++folder_.writes;
     }
 
-    int64_t wholeRecords() override {
-        return static_cast<int64_t>(folder_.files[name_].size()) / length_;
-    }
+    int64_t length() override { return static_cast<int64_t>(folder_.files[name_].size()); }
+    std::string path() const override { return name_; }
 
 private:
     MemorySaveFolder& folder_;

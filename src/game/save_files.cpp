@@ -94,6 +94,15 @@ SaveFiles::SaveFiles(SaveFolder& folder, const TextCodec& codec) : folder_(folde
 
 void SaveFiles::open() {
     data_ = folder_.open(kDataFile, kDataLen);
+    // Only an empty data.sura means "no slime yet". Any other length than one whole record is a
+    // damaged file: reading it would lose the slime, so the game stops before it creates or
+    // writes anything, and the player can still restore the file.
+    if (const int64_t length = data_->length(); length != 0 && length != kDataLen) {
+        throw SaveFileError(data_->path(), "read",
+                            "it is " + std::to_string(length) +
+                                " bytes long; a slime's record is " + std::to_string(kDataLen) +
+                                " bytes, and only an empty file means no slime yet");
+    }
     word_ = folder_.open(kWordFile, kWordLen);
     big_ = folder_.open(kBigFile, kBigLen);
 }
@@ -130,7 +139,7 @@ void SaveFiles::writeWord(int n, const std::string& word) {
 }
 
 int64_t SaveFiles::wordRecords() {
-    return file(word_, kWordFile).wholeRecords();
+    return file(word_, kWordFile).length() / kWordLen;
 }
 
 PetRecord SaveFiles::asStored(const PetRecord& pet) const {

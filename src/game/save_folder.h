@@ -35,8 +35,10 @@ public:
     virtual Bytes readRecord(int n) = 0;
     // Returns only once the record has reached the disk.
     virtual void writeRecord(int n, const Bytes& record) = 0;
-    // How many whole records the file holds; a torn last record does not count.
-    virtual int64_t wholeRecords() = 0;
+    // The file's length in bytes.
+    virtual int64_t length() = 0;
+    // Where the player finds the file, for reports.
+    virtual std::string path() const = 0;
 };
 
 class SaveFolder {

@@ -1,9 +1,11 @@
 // Start-up, the catch-up for the days that passed while the game was closed, and quitting.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "game.h"
 #include "numbers.h"
+#include "slime_size.h"
 #include "utf8_text.h"
 
 namespace zupel {
@@ -23,12 +25,12 @@ void Game::Form_Load() {
     saves_.open();
     world_.pet = saves_.readPet();
     world_.bigsize = saves_.readSize();
+    mendRecord();
 
     if (!livesOn(world_.pet.condition)) {
         endThroughDialog(EndDialog::badEnvironment);
         return;
     }
-    mendRecord();
     if (world_.pet.state != PetState::kNone) {
         lastcheck();
         if (ended_) return;
@@ -47,29 +49,50 @@ void Game::Form_Load() {
     // before the first quit cannot lose it. Its size goes first: the pet record is what makes
     // the slime exist, so a crash between the two writes leaves either no slime (the next
     // start asks for a name again) or a whole one, never a slime with no size to be drawn at.
-    world_.bigstop = 10;
+    world_.bigstop = kNewbornSize;
     saves_.writeSize(world_.bigstop);
     saves_.writePet(world_.pet);
 }
 
 // A value the game itself could never have written (a damaged or hand-edited file) becomes the
-// nearest one it could have, so the slime plays on instead of showing 32767 degrees or saying
-// words it never learned.
+// nearest one it could have, with a line on standard error, so that the damage neither ends
+// the slime nor shows it at 32767 degrees or saying words it never learned.
 void Game::mendRecord() {
     PetRecord& pet = world_.pet;
-    auto mend = [this](int16_t& field, int16_t mended, const char* what) {
+    auto mend = [this](const char* file, int16_t& field, int16_t mended, const char* what) {
         if (field == mended) return;
-        shell_.warn(std::string(kDataFile) + ": " + what + " " + std::to_string(field) +
+        shell_.warn(std::string(file) + ": " + what + " " + std::to_string(field) +
                     " cannot be right; the game uses " + std::to_string(mended));
         field = mended;
     };
+    const bool knownCondition =
+        pet.condition >= Condition::kFine && pet.condition <= Condition::kOverfed;
+    mend(kDataFile, pet.condition, knownCondition ? pet.condition : Condition::kFine,
+         "the condition");
+    const int64_t words = saves_.wordRecords();
+    mend(kDataFile, pet.wordcount,
+         static_cast<int16_t>(std::clamp<int64_t>(pet.wordcount, 0, words)), "the word count");
+    if (pet.state == PetState::kNone) return;  // no slime yet: naming fills in the rest
+
+    // Which state was damaged is unknown; a frozen slime thaws however long it was away, so
+    // the damage cannot starve it.
+    const bool knownState = pet.state == PetState::kLiving || pet.state == PetState::kFrozen;
+    mend(kDataFile, pet.state, knownState ? pet.state : PetState::kFrozen, "the state");
     const int position =
         std::clamp<int>(toInt16(static_cast<double>(pet.ondo) / kDegreesPerStep), 0, kSliderLast);
-    mend(pet.ondo, static_cast<int16_t>(position * kDegreesPerStep), "the temperature");
-    const int64_t words = saves_.wordRecords();
-    mend(pet.wordcount, static_cast<int16_t>(std::clamp<int64_t>(pet.wordcount, 0, words)),
-         "the word count");
-    mend(pet.age, std::max<int16_t>(pet.age, 0), "the age");
+    mend(kDataFile, pet.ondo, static_cast<int16_t>(position * kDegreesPerStep), "the temperature");
+    mend(kDataFile, pet.age, std::max<int16_t>(pet.age, 0), "the age");
+    mend(kBigFile, world_.bigsize, std::clamp(world_.bigsize, kNewbornSize, kLargestSize),
+         "the size");
+    // The game only ever saves a whole calendar day. When the date is anything else, how long
+    // the slime was away is unknown, so it counts as saved today: nothing is charged for it.
+    if (!isSaneDate(pet.lastdate) || std::floor(pet.lastdate) != pet.lastdate) {
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%.17g", pet.lastdate);
+        shell_.warn(std::string(kDataFile) + ": the date " + shown +
+                    " cannot be right; the game uses today, " + std::to_string(today()));
+        pet.lastdate = today();
+    }
 }
 
 void Game::openingform_OK(const std::string& typedName) {
@@ -90,36 +113,35 @@ void Game::lastcheck() {
     PetRecord& pet = world_.pet;
     SlimeRect& slime = world_.controls.slime;
     const double now = today();
-    // A date no calendar can hold counts as a date in the future; how far away it lies is
-    // unknown, so it adds nothing to the age.
-    const bool sane = isSaneDate(pet.lastdate);
-    const double elapsed = sane ? now - pet.lastdate : 0;
+    const double elapsed = now - pet.lastdate;  // a whole number of days: the record is mended
+    // A clock or time zone moved back takes days away, but never more than the slime has lived.
+    auto agedBy = [](int16_t age, double days) {
+        return std::max<int16_t>(clampedSum(age, days), 0);
+    };
 
-    if (pet.state == PetState::kLiving) {
-        const bool stale = !sane || pet.lastdate < now - 3 || now < pet.lastdate;
+    if (pet.state != PetState::kFrozen) {  // living: the record holds no other state now
+        const bool stale = pet.lastdate < now - 3 || now < pet.lastdate;
         if (stale && pet.age < 30) {
             endThroughDialog(EndDialog::starved);
             return;
         }
         if (stale) {  // grown up: it cannot starve, it only ages
-            pet.age = clampedSum(pet.age, elapsed);
+            pet.age = agedBy(pet.age, elapsed);
             pet.lastdate = now;
-            slime.width = 32;
-            slime.height = 32;
+            slime.width = kFullSize;
+            slime.height = kFullSize;
             return;
         }
-    } else if (pet.state != PetState::kFrozen) {
-        return;
     }
 
     // Frozen at any distance, or living and back within three days.
-    if (sane && elapsed == 0) world_.bigstop = 1;  // same day: no growth this run
-    pet.age = clampedSum(pet.age, elapsed);
+    if (elapsed == 0) world_.bigstop = 1;  // same day: no growth this run
+    pet.age = agedBy(pet.age, elapsed);
     pet.lastdate = now;
     slime.width = world_.bigsize;
     if (pet.age >= 22) {
-        slime.width = 32;
-        slime.height = 32;
+        slime.width = kFullSize;
+        slime.height = kFullSize;
     } else {
         slime.height = slime.width;
     }

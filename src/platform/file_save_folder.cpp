@@ -14,12 +14,33 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
+std::string kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "it is a folder";
+    if (S_ISFIFO(mode)) return "it is a FIFO";
+    if (S_ISSOCK(mode)) return "it is a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device";
+    return "it is a special file";
+}
+
 class PosixRecordFile final : public RecordFile {
 public:
     PosixRecordFile(std::filesystem::path path, int recordLength)
         : path_(std::move(path)), length_(recordLength) {
-        fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // Only an ordinary file can keep a slime: /dev/null swallows it, /dev/zero reads as no
+        // slime, a FIFO or a device may block. Such a file is refused before it is opened, and
+        // once more as opened, in case it was swapped in between. Links are followed: players
+        // keep their saves in synced folders. (O_NONBLOCK does nothing to an ordinary file.)
+        struct stat info {};
+        if (::stat(path_.c_str(), &info) == 0) refuseUnlessOrdinary(info.st_mode);
+        fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0644);
         if (fd_ < 0) fail("open", errno);
+        if (::fstat(fd_, &info) != 0) info.st_mode = 0;
+        try {
+            refuseUnlessOrdinary(info.st_mode);
+        } catch (...) {
+            ::close(fd_);
+            throw;
+        }
     }
     ~PosixRecordFile() override { ::close(fd_); }
 
@@ -49,16 +70,23 @@ public:
         if (::fsync(fd_) != 0) fail("write", errno);
     }
 
-    int64_t wholeRecords() override {
+    int64_t length() override {
         struct stat info {};
         if (::fstat(fd_, &info) != 0) fail("read", errno);
-        return static_cast<int64_t>(info.st_size) / length_;
+        return static_cast<int64_t>(info.st_size);
     }
+
+    std::string path() const override { return path_.string(); }
 
 private:
     off_t offsetOf(int n) const { return static_cast<off_t>(n - 1) * length_; }
     [[noreturn]] void fail(const char* operation, int error) {
         throw SaveFileError(path_.string(), operation, systemReason(error));
+    }
+    void refuseUnlessOrdinary(mode_t mode) {
+        if (!S_ISREG(mode)) {
+            throw SaveFileError(path_.string(), "open", kindOf(mode) + ", not an ordinary file");
+        }
     }
 
     std::filesystem::path path_;

@@ -5,8 +5,11 @@
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
+#include <limits.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #endif
 
@@ -14,12 +17,21 @@ namespace zupel {
 namespace {
 
 #ifdef Q_OS_LINUX
-// The kernel's own record of the running executable, byte for byte.
+// The kernel's own record of the running executable, byte for byte. A program started through
+// a path longer than the system's limit has none, and no other folder may stand in for its own.
 std::filesystem::path executablePath() {
-    std::string buffer(4096, '\0');
+    std::string buffer(PATH_MAX, '\0');
     const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
+    if (length < 0 && errno != ENAMETOOLONG) {
+        throw GameFolderError(std::string("/proc/self/exe: ") + std::strerror(errno));
+    }
+    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size()) {
+        throw GameFolderError("the program's path is longer than the system's limit of " +
+                              std::to_string(PATH_MAX) +
+                              " bytes; start it from a folder with a shorter path");
+    }
     buffer.resize(static_cast<std::size_t>(length));
+    if (!buffer.starts_with('/')) throw GameFolderError("the program lies out of reach: " + buffer);
     return buffer;
 }
 
@@ -47,10 +59,10 @@ GameFolder gameFolderAt(const std::filesystem::path& folder) {
 
 GameFolder findGameFolder() {
 #ifdef Q_OS_LINUX
-    const std::filesystem::path executable = executablePath();
-    if (!executable.empty()) return gameFolderAt(executable.parent_path());
+    return gameFolderAt(executablePath().parent_path());
 #endif
     const QString folder = QCoreApplication::applicationDirPath();
+    if (folder.isEmpty()) throw GameFolderError("the system does not say where the program is");
 #ifdef Q_OS_WIN
     return {std::filesystem::path(folder.toStdWString()), folder};
 #else

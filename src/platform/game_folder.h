@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <stdexcept>
 
 namespace zupel {
 
@@ -13,7 +14,13 @@ struct GameFolder {
     QString forQt;                // a name by which Qt's file functions reach the same folder
 };
 
-// Call once a QCoreApplication exists (the portable fallback asks it).
+// The running program's folder cannot be named (its path is longer than the system allows, or it
+// lies outside what the game can see). The game must not play in any other folder.
+struct GameFolderError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Call once a QCoreApplication exists (the portable fallback asks it). Throws GameFolderError.
 GameFolder findGameFolder();
 // The same for a folder given by its bytes (`findGameFolder` uses it; tests call it directly).
 GameFolder gameFolderAt(const std::filesystem::path& folder);

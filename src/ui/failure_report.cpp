@@ -36,6 +36,13 @@ void reportLockFailure(const std::string& lockFile, const std::string& reason) {
                .arg(fromBytes(lockFile), fromBytes(reason)));
 }
 
+void reportNoGameFolder(const std::string& reason) {
+    report("cannot find the game folder, where the slime's save files are kept: " + reason,
+           QString("ゲームのフォルダ（スライムのセーブファイルがある場所）が見つからないので、"
+                   "ゲームを終了します。\n\n理由: %1")
+               .arg(fromBytes(reason)));
+}
+
 void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host) {
     report("the lock file " + lockFile + " was made on the machine " + host +
                ": the game may be running there. If it is not, delete " + lockFile +

@@ -12,6 +12,8 @@ namespace zupel {
 void reportSaveFileFailure(const SaveFileError& error, bool withWindow = true);
 // The lock file cannot be made or taken over (a read-only folder, a full disk, ...).
 void reportLockFailure(const std::string& lockFile, const std::string& reason);
+// The folder of the running program, where the slime lives, cannot be named.
+void reportNoGameFolder(const std::string& reason);
 // The lock was made on another machine, where the game may be running on the same slime.
 void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host);
 

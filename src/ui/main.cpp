@@ -64,7 +64,13 @@ int main(int argc, char** argv) {
     QApplication::setFont(gameFont());
 
     // The game folder holds the program, its sounds and the slime's save files.
-    const GameFolder folder = findGameFolder();
+    GameFolder folder;
+    try {
+        folder = findGameFolder();
+    } catch (const GameFolderError& error) {
+        reportNoGameFolder(error.what());
+        return 2;
+    }
     SingleInstance instance(folder.forQt);
     if (const int status = refusedStart(instance, (folder.bytes / "zupel.lock").string());
         status >= 0)

@@ -7,6 +7,7 @@
 #include "game.h"
 #include "memory_save_folder.h"
 #include "save_files.h"
+#include "slime_size.h"
 
 namespace zupel::testing {
 namespace {
@@ -51,7 +52,26 @@ std::optional<std::string> brokenWhileRunning(const World& w) {
         return "movemode " + std::to_string(w.movemode) + " is out of range";
     }
     if (w.movestep < 0) return "movestep " + std::to_string(w.movestep) + " is negative";
+    if (w.pet.age < 0) return "age " + std::to_string(w.pet.age) + " is negative";
     return std::nullopt;
+}
+
+// What start-up leaves of any record it lets play: a living slime, today's date, and a size
+// that growth could have made.
+std::optional<std::string> brokenAfterStart(const World& w, int today) {
+    if (w.pet.state != PetState::kLiving)
+        return "the slime plays in state " + std::to_string(w.pet.state);
+    if (w.pet.lastdate != today) return "the slime plays with a date other than today";
+    const float width = w.controls.slime.width;
+    if (width < kNewbornSize || width > kLargestSize) {
+        return "the slime is drawn " + std::to_string(width) + " pixels wide";
+    }
+    return std::nullopt;
+}
+
+// Only an empty data.sura means no slime; one of any length but a whole record is damaged.
+bool tornRecord(const Bytes& data) {
+    return !data.empty() && data.size() != static_cast<std::size_t>(kDataLen);
 }
 
 // An end dialog deletes the save files it names and nothing else; quitting saves the slime
@@ -104,6 +124,8 @@ Bytes SaveSet::pack() const {
                  static_cast<uint8_t>(dataLength),
                  static_cast<uint8_t>(wordLength & 0xFF),
                  static_cast<uint8_t>(wordLength >> 8)};
+    // Room for everything at once; it also spares GCC 12 at -O3 a mistaken -Warray-bounds.
+    out.reserve(out.size() + dataLength + wordLength + big.size());
     out.insert(out.end(), data.begin(), data.begin() + dataLength);
     out.insert(out.end(), word.begin(), word.begin() + wordLength);
     out.insert(out.end(), big.begin(), big.end());
@@ -122,9 +144,14 @@ std::optional<std::string> runOnSaves(const SaveSet& saves) {
     shell.hourValue = saves.diceSeed % 24;
     static const Cp932Codec codec;  // opened once: the conversions carry no state between runs
 
+    const auto given = folder.files;
     Game game(shell, folder, codec);
     try {
         game.Form_Load();
+        if (tornRecord(saves.data)) return std::string("a torn data.sura was played");
+        if (!game.ended()) {
+            if (auto fault = brokenAfterStart(game.world(), shell.todayValue)) return fault;
+        }
         const Millis runMs = saves.minutes * 60 * kSecond;
         for (Millis t = 0; t < runMs && !game.ended(); t += kStepMs) {
             if (auto fault = brokenWhileRunning(game.world())) return fault;
@@ -132,10 +159,12 @@ std::optional<std::string> runOnSaves(const SaveSet& saves) {
         }
         if (!game.ended()) game.Command2_Click();
     } catch (const SaveFileError& error) {
-        // Files in memory never fail to read or write; only a file the game already closed
-        // can refuse, and touching one after the end is the game's fault, not the file's.
+        // Files in memory never fail to read or write; only a torn data.sura is refused, and it
+        // must be left exactly as it was, for the player to restore.
         if (error.operation() == "use") return std::string("after the end: ") + error.what();
-        return std::nullopt;  // the program reports it and stops; nothing more to check
+        if (!tornRecord(saves.data)) return std::string("a sound save refused: ") + error.what();
+        if (folder.files != given) return std::string("a torn data.sura was not left alone");
+        return std::nullopt;  // the program reports it and stops
     }
     return brokenAfterEnd(game, shell, folder, codec);
 }

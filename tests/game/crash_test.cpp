@@ -30,7 +30,8 @@ private:
             if (left_-- <= 0) throw Killed{};
             file_->writeRecord(n, record);
         }
-        int64_t wholeRecords() override { return file_->wholeRecords(); }
+        int64_t length() override { return file_->length(); }
+        std::string path() const override { return file_->path(); }
 
     private:
         std::unique_ptr<RecordFile> file_;

@@ -1,5 +1,7 @@
 // What start-up mends on its own: damaged record values, the name a record can keep, the slider
 // that judges the room from the first moment, and growth that waits for a slime in the room.
+#include <limits>
+
 #include "game_fixture.h"
 
 namespace zupel::testing {
@@ -44,6 +46,95 @@ TEST_F(MendedStart, ValuesTheGameCouldNeverHaveWrittenAreBroughtToTheNearestItCo
         EXPECT_EQ(shell.warnings.size(), c.warnings);
         game->Form_Unload();
         EXPECT_EQ(storedPet().ondo, c.ondoAfter) << "the mended record is what is saved";
+    }
+}
+
+// A young slime saved today with one damaged field: before, each of these ended it.
+struct DamagedFieldCase {
+    const char* what;
+    int16_t condition = Condition::kFine;
+    int16_t state = PetState::kLiving;
+    double lastdate = kDay;
+    int16_t size = 14;
+    int16_t ageAfter = 10;
+    float widthAfter = 14;
+};
+
+TEST_F(MendedStart, ACodeDateOrSizeTheGameNeverWritesIsMendedAndTheSlimeLivesOn) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const DamagedFieldCase cases[] = {
+        {.what = "condition -32768", .condition = -32768},
+        {.what = "condition -1", .condition = -1},
+        {.what = "condition 9", .condition = 9},
+        {.what = "condition 100", .condition = 100},
+        {.what = "condition 32767", .condition = 32767},
+        {.what = "date NaN", .lastdate = nan},
+        {.what = "date +inf", .lastdate = inf},
+        {.what = "date -inf", .lastdate = -inf},
+        {.what = "date 1e300", .lastdate = 1e300},
+        {.what = "date -1e300", .lastdate = -1e300},
+        {.what = "date 5e-324", .lastdate = 5e-324},
+        {.what = "date half a day past today", .lastdate = kDay + 0.5},
+        {.what = "date past the calendar", .lastdate = 1e7},
+        // Away ten days with its state damaged: it thaws as a frozen slime, ten days older.
+        {.what = "state 3", .state = 3, .lastdate = kDay - 10, .ageAfter = 20},
+        {.what = "state 255", .state = 255, .lastdate = kDay - 10, .ageAfter = 20},
+        {.what = "state -1", .state = -1, .lastdate = kDay - 10, .ageAfter = 20},
+        {.what = "size 0", .size = 0, .widthAfter = 10},
+        {.what = "size -5", .size = -5, .widthAfter = 10},
+        {.what = "size 1000", .size = 1000, .widthAfter = 240},
+        {.what = "size 32767", .size = 32767, .widthAfter = 240},
+    };
+    for (const DamagedFieldCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        game.reset();
+        shell = FakeShell{};
+        folder.files.clear();
+        PetRecord stored = livingSlime(10, c.lastdate);
+        stored.condition = c.condition;
+        stored.state = c.state;
+        startWith(stored, c.size);
+        EXPECT_TRUE(shell.endDialogs.empty());
+        ASSERT_FALSE(shell.ended);
+        EXPECT_EQ(shell.warnings.size(), 1u) << "one line on standard error";
+        EXPECT_EQ(pet().condition, Condition::kFine);
+        EXPECT_EQ(pet().age, c.ageAfter);
+        EXPECT_EQ(pet().lastdate, kDay);
+        EXPECT_EQ(controls().slime.width, c.widthAfter);
+        EXPECT_TRUE(controls().slimeVisible);
+        game->Form_Unload();
+        EXPECT_EQ(storedPet().state, PetState::kLiving);
+        EXPECT_EQ(storedPet().lastdate, kDay);
+        EXPECT_EQ(storedSize(), c.widthAfter) << "the mended size is what is saved";
+    }
+}
+
+// Only an empty data.sura means "no slime yet"; a torn one stops the game with the file's name
+// and length, and nothing is created, written or deleted, so the player can restore it.
+TEST_F(MendedStart, ADataFileOfAnyOtherLengthThanOneRecordIsReportedAndLeftAlone) {
+    const Bytes record = encodePet(livingSlime(), codec);
+    for (std::size_t length : {1, 22, 23, 31, 33, 64, 1000}) {
+        SCOPED_TRACE(length);
+        game.reset();
+        shell = FakeShell{};
+        folder.files.clear();
+        Bytes data = record;
+        data.resize(length, 0x41);
+        folder.files["data.sura"] = data;
+        folder.files["word.sura"] = encodeWord("ぷよ", codec);
+        const auto before = folder.files;
+        try {
+            start();
+            ADD_FAILURE() << "a torn data.sura must be reported";
+        } catch (const SaveFileError& error) {
+            EXPECT_EQ(error.file(), "data.sura");
+            EXPECT_NE(error.reason().find(std::to_string(length) + " bytes"), std::string::npos)
+                << error.reason();
+        }
+        EXPECT_EQ(folder.files, before) << "big.sura is not even created";
+        EXPECT_EQ(folder.writes, 0);
+        EXPECT_TRUE(shell.log.empty()) << "no dialog, no sound";
     }
 }
 

@@ -2,11 +2,17 @@
 #include "save_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "cp932_codec.h"
 #include "file_save_folder.h"
@@ -162,16 +168,83 @@ TEST_F(DiskSaveFiles, FailuresNameTheFileTheOperationAndTheReason) {
     EXPECT_THROW(saves.open(), SaveFileError);
 }
 
-TEST_F(DiskSaveFiles, AFullDiskIsReportedAsAFailedWrite) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-    FileSaveFolder folder("/dev");
-    auto file = folder.open("full", 32);
+TEST_F(DiskSaveFiles, AFailedWriteIsReportedNotSwallowed) {
+    // The file may not grow past 16 bytes: the record's second half is refused, as a full disk
+    // would refuse it.
+    struct rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const struct rlimit small = {16, before.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileSaveFolder folder(dir);
+    auto file = folder.open("data.sura", 32);
     try {
         file->writeRecord(1, Bytes(32, 1));
-        FAIL() << "a write to a full disk must not be reported as success";
+        ADD_FAILURE() << "a write that did not reach the disk must not be reported as success";
     } catch (const SaveFileError& e) {
         EXPECT_EQ(e.operation(), "write");
-        EXPECT_EQ(e.reason(), "No space left on device");
+        EXPECT_EQ(e.reason(), "File too large");
+    }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+// Only an ordinary file can keep a slime. Everything else is refused by name before the game
+// reads a byte from it; a link to an ordinary file is followed, for saves in synced folders.
+TEST_F(DiskSaveFiles, ASaveFileThatIsNoOrdinaryFileIsRefused) {
+    const fs::path data = dir / "data.sura";
+    const fs::path elsewhere = dir / "synced" / "data.sura";
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"a folder", [&] { fs::create_directory(data); }, true},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(data.c_str(), 0644), 0); }, true},
+        {"a socket",
+         [&] {
+             const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::strncpy(address.sun_path, data.c_str(), sizeof address.sun_path - 1);
+             ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+             ::close(s);
+         },
+         true},
+        {"a link to /dev/null", [&] { fs::create_symlink("/dev/null", data); }, true},
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", data); }, true},
+        {"a link to /dev/full", [&] { fs::create_symlink("/dev/full", data); }, true},
+        {"a link to an ordinary file",
+         [&] {
+             fs::create_directory(elsewhere.parent_path());
+             std::ofstream(elsewhere, std::ios::binary) << std::string(32, 'x');
+             fs::create_symlink(elsewhere, data);
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        c.make();
+        FileSaveFolder folder(dir);
+        if (!c.refused) {
+            auto file = folder.open("data.sura", 32);
+            EXPECT_EQ(file->length(), 32);
+            file->writeRecord(1, Bytes(32, 'y'));
+            EXPECT_EQ(fileBytes("synced/data.sura"), Bytes(32, 'y')) << "written through the link";
+            EXPECT_TRUE(fs::is_symlink(data));
+            continue;
+        }
+        try {
+            folder.open("data.sura", 32);
+            ADD_FAILURE() << "must be refused";
+        } catch (const SaveFileError& e) {
+            EXPECT_EQ(e.file(), data.string());
+            EXPECT_EQ(e.operation(), "open");
+            EXPECT_NE(e.reason().find("not an ordinary file"), std::string::npos) << e.reason();
+        }
     }
 }
 
