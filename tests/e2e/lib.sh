@@ -53,6 +53,18 @@ wait_exit() {  # wait_exit PID TENTHS
   return 1
 }
 
+# Answers the message box of the game started as $pid, then checks that the game ended with
+# STATUS and wrote a line matching PATTERN (an extended regular expression) to STDERR_FILE.
+expect_report() {  # expect_report WHAT STATUS STDERR_FILE PATTERN
+  local box status
+  box=$(wait_window "^ZUPEL$") || box=""
+  check "$1 is reported in a message box" test -n "$box"
+  xdotool key --window "$box" Return 2>/dev/null; sleep 0.3; xdotool key Return 2>/dev/null
+  check "$1: the game ends" wait_exit "$pid" 50
+  wait "$pid"; status=$?
+  check "$1: it ends with status $2 ($status)" test "$status" -eq "$2"
+  check "$1: stderr says what is wrong" grep -qE "$4" "$3"
+}
 
 # Ends the script with the tally.
 finish() {
