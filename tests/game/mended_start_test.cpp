@@ -61,22 +61,14 @@ struct DamagedFieldCase {
 };
 
 TEST_F(MendedStart, ACodeDateOrSizeTheGameNeverWritesIsMendedAndTheSlimeLivesOn) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const DamagedFieldCase cases[] = {
-        {.what = "condition -32768", .condition = -32768},
         {.what = "condition -1", .condition = -1},
         {.what = "condition 9", .condition = 9},
-        {.what = "condition 100", .condition = 100},
         {.what = "condition 32767", .condition = 32767},
-        {.what = "date NaN", .lastdate = nan},
-        {.what = "date +inf", .lastdate = inf},
         {.what = "date -inf", .lastdate = -inf},
-        {.what = "date 1e300", .lastdate = 1e300},
-        {.what = "date -1e300", .lastdate = -1e300},
         {.what = "date 5e-324", .lastdate = 5e-324},
         {.what = "date half a day past today", .lastdate = kDay + 0.5},
-        {.what = "date past the calendar", .lastdate = 1e7},
         // Away ten days with its state damaged: it thaws as a frozen slime, ten days older.
         {.what = "state 3", .state = 3, .lastdate = kDay - 10, .ageAfter = 20},
         {.what = "state 255", .state = 255, .lastdate = kDay - 10, .ageAfter = 20},
@@ -84,7 +76,6 @@ TEST_F(MendedStart, ACodeDateOrSizeTheGameNeverWritesIsMendedAndTheSlimeLivesOn)
         {.what = "size 0", .size = 0, .widthAfter = 10},
         {.what = "size -5", .size = -5, .widthAfter = 10},
         {.what = "size 1000", .size = 1000, .widthAfter = 240},
-        {.what = "size 32767", .size = 32767, .widthAfter = 240},
     };
     for (const DamagedFieldCase& c : cases) {
         SCOPED_TRACE(c.what);
