@@ -124,8 +124,6 @@ Bytes SaveSet::pack() const {
                  static_cast<uint8_t>(dataLength),
                  static_cast<uint8_t>(wordLength & 0xFF),
                  static_cast<uint8_t>(wordLength >> 8)};
-    // Room for everything at once; it also spares GCC 12 at -O3 a mistaken -Warray-bounds.
-    out.reserve(out.size() + dataLength + wordLength + big.size());
     out.insert(out.end(), data.begin(), data.begin() + dataLength);
     out.insert(out.end(), word.begin(), word.begin() + wordLength);
     out.insert(out.end(), big.begin(), big.end());
