@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
 
     // kill, a shutdown, a closing terminal or Ctrl+C: the same as closing the window.
     EndSignals endSignals([&] { driver.closeFromOutside(); });
-    // The display is gone (the X server or the Wayland compositor) and Qt ends the program with
-    // status 1 from wherever it noticed, even inside a dialog: save as the window close does.
+    // The X server is gone and Qt ends the program with status 1 from wherever it noticed, even
+    // inside a dialog: save as the window close does.
     ExitHook lostDisplay([&] {
         windowGone = true;
         endStatus = 1;
