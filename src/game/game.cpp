@@ -45,9 +45,14 @@ void Game::endProgram() {
 }
 
 void Game::endThroughDialog(EndDialog which, std::optional<TwipsPoint> at) {
+    ending_ = which;
     shell_.showEndDialog(which, at);
+    finishEnding();
+}
+
+void Game::finishEnding() {
     if (ended_) return;
-    saves_.removeAll(/*keepSize=*/which == EndDialog::died);
+    saves_.removeAll(/*keepSize=*/ending_ == EndDialog::died);
     endProgram();
 }
 

@@ -114,6 +114,8 @@ private:
     void mendRecord();
     // Shows an end dialog, then removes the save files it names and ends the program.
     void endThroughDialog(EndDialog which, std::optional<TwipsPoint> at = std::nullopt);
+    // What the end dialog's END does: removes the save files it names and ends the program.
+    void finishEnding();
     void endProgram();
 
     // Small shared operations of the handlers.
@@ -162,6 +164,7 @@ private:
     Scheduler scheduler_;
     World world_;
     bool ended_ = false;
+    std::optional<EndDialog> ending_;  // the end dialog shown, once the game is ending
 };
 
 }  // namespace zupel

@@ -156,7 +156,16 @@ void Game::endgame1_Click() {
 
 void Game::Form_Unload() {
     if (ended_) return;
-    saveSlime(PetState::kLiving);
+    // The window can also go while a handler still waits on a dialog (the display died): that
+    // dialog counts as closed by its title bar. An end dialog then ends as END does, and a
+    // naming that was never finished leaves no slime. The freeze question, redecorating, its
+    // choosers and the message boxes all cancel to nothing that is saved, so the slime is
+    // saved living as at any other close.
+    if (ending_) {
+        finishEnding();
+        return;
+    }
+    if (world_.pet.state != PetState::kNone) saveSlime(PetState::kLiving);
     endProgram();
 }
 

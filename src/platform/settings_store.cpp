@@ -29,6 +29,13 @@ std::unique_ptr<QSettings> openStore() {
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
+// The value the store holds under `key` in the group "setting"; nullopt when there is none.
+std::optional<std::string> valueIn(QSettings& settings, const std::string& key) {
+    const QVariant value = settings.value("setting/" + QString::fromStdString(key));
+    if (!value.isValid() || !value.canConvert<QString>()) return std::nullopt;
+    return value.toString().toStdString();
+}
+
 }  // namespace
 
 std::optional<std::string> SettingsStore::read(const std::string& key) const {
@@ -38,10 +45,7 @@ std::optional<std::string> SettingsStore::read(const std::string& key) const {
     if (!file.isEmpty() && !QFileInfo(file).isFile()) return std::nullopt;
     const std::unique_ptr<QSettings> settings = openStore();
     if (settings->status() != QSettings::NoError) return std::nullopt;
-    settings->beginGroup("setting");
-    const QVariant value = settings->value(QString::fromStdString(key));
-    if (!value.isValid() || !value.canConvert<QString>()) return std::nullopt;
-    return value.toString().toStdString();
+    return valueIn(*settings, key);
 }
 
 bool SettingsStore::write(const std::string& key, const std::string& value) {
@@ -50,16 +54,21 @@ bool SettingsStore::write(const std::string& key, const std::string& value) {
     const QString file = storeFile();
     if (!file.isEmpty() && QFileInfo::exists(file) && !QFileInfo(file).isFile()) return false;
     const std::unique_ptr<QSettings> settings = openStore();
-    settings->beginGroup("setting");
-    settings->setValue(QString::fromStdString(key), QString::fromStdString(value));
-    settings->endGroup();
+    settings->setValue("setting/" + QString::fromStdString(key), QString::fromStdString(value));
     // Written now, not when the game ends: freezing or quitting leaves without Qt's clean-up.
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings->status() == QSettings::AccessError) return false;
+    // Lines the store cannot parse leave a format error behind even when the write went through
+    // (the file is written again without them): what counts is whether the value is there now.
+    const std::unique_ptr<QSettings> written = openStore();
+    return valueIn(*written, key) == value;
 }
 
 std::string SettingsStore::location() const {
-    return openStore()->fileName().toStdString();
+    // Named without opening it: the store reads its file as it opens, and the file may be the
+    // FIFO that kept the settings from being written.
+    const QString file = storeFile();
+    return (file.isEmpty() ? openStore()->fileName() : file).toStdString();
 }
 
 }  // namespace zupel

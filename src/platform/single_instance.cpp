@@ -7,6 +7,7 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -34,9 +35,29 @@ std::string whyNoLock(const QString& path) {
     if (!written) return std::strerror(error);
     return "the lock file could not be written";
 }
+
+// Why what stands in the lock's place cannot serve as one, or "" when it can (an ordinary file,
+// or nothing yet). Anything else never reaches QLockFile: it would wait for ever on a FIFO, and
+// take a link to nothing for the lock of a live copy.
+std::string notALockFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry = {};
+    if (::lstat(name.constData(), &entry) != 0) return {};
+    if (::stat(name.constData(), &entry) != 0) {
+        return errno == ENOENT ? "Is a symbolic link to nothing" : std::strerror(errno);
+    }
+    if (S_ISREG(entry.st_mode)) return {};
+    if (S_ISDIR(entry.st_mode)) return std::strerror(EISDIR);
+    if (S_ISFIFO(entry.st_mode)) return "Is a FIFO, not an ordinary file";
+    if (S_ISSOCK(entry.st_mode)) return "Is a socket, not an ordinary file";
+    return "Is a device, not an ordinary file";
+}
 #else
 std::string whyNoLock(const QString&) {
     return "the lock file could not be made";
+}
+std::string notALockFile(const QString&) {
+    return {};
 }
 #endif
 
@@ -48,6 +69,7 @@ SingleInstance::SingleInstance(const QString& folder)
 }
 
 SingleInstance::Result SingleInstance::acquire() {
+    if (std::string why = notALockFile(path_); !why.empty()) return {Outcome::failed, {}, why};
     // A second try covers a stale file taken over, or a holder that let go in between.
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (lock_.tryLock(0)) return {Outcome::acquired, {}, {}};

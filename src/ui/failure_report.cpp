@@ -1,8 +1,9 @@
 #include "failure_report.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
+
+#include "message_box.h"
 
 namespace zupel {
 namespace {
@@ -11,7 +12,7 @@ void report(const std::string& line, const QString& message, bool withWindow = t
     std::fprintf(stderr, "zupel: %s\n", line.c_str());
     std::fflush(stderr);
     if (!withWindow || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-    QMessageBox::critical(nullptr, "ZUPEL", message);
+    showMessageBox(QMessageBox::Critical, "ZUPEL", message);
 }
 
 QString fromBytes(const std::string& text) {

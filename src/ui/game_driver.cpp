@@ -66,6 +66,16 @@ void GameDriver::closeFromOutside() {
     closeModalDialogs();
 }
 
+void GameDriver::closeWithoutWindow() {
+    if (failed_) return;
+    try {
+        game_.Form_Unload();
+    } catch (const SaveFileError& error) {
+        failed_ = true;
+        onFailure_(error);
+    }
+}
+
 void GameDriver::sync() {
     if (failed_) return;
     form_.render(game_.world().controls);

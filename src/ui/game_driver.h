@@ -35,8 +35,12 @@ public:
     // While a handler waits on modal dialogs, they are closed as the player would close them
     // and the close follows once that handler has returned, unless the game ended meanwhile.
     void closeFromOutside();
-    // No handler is running and the game goes on.
-    bool idle() const { return depth_ == 0 && !failed_ && !game_.ended(); }
+    // The window is gone for good (the display died) and the program ends from inside the
+    // event loop, perhaps while a handler waits on a dialog that will never return: the close
+    // runs at once, each open dialog counting as closed by its title bar, with no timer brought
+    // up and nothing drawn. Nothing happens after a save-file failure or once the game ended.
+    void closeWithoutWindow();
+    bool failed() const { return failed_; }
 
 private:
     // Runs the game's handler through `call` each time the sender emits the signal.

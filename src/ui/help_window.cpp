@@ -2,19 +2,31 @@
 
 #include <QScreen>
 #include <QScrollBar>
-#include <QTextBrowser>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
+
+#include "help_document.h"
 
 namespace zupel {
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    // The help shows the game's buttons from the pictures built into the game.
+    if (type == QTextDocument::ImageResource && name.scheme() == "qrc" &&
+        name.path().startsWith("/pictures/"))
+        return QTextBrowser::loadResource(type, name);
+    return {};
+}
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle("ZUPEL ヘルプ");
     resize(560, 600);
-    browser = new QTextBrowser(this);
+    browser = new HelpBrowser(this);
     browser->setObjectName("helpBrowser");
-    browser->setOpenExternalLinks(false);
+    browser->setOpenLinks(false);
+    connect(browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
@@ -34,14 +46,36 @@ void HelpWindow::placeBeside(const QWidget& game) {
 }
 
 void HelpWindow::showContents(const QString& path) {
-    browser->clearHistory();
-    // The document is HTML whatever its file name says; its contents page is at the top.
-    browser->setSource(QUrl(), QTextDocument::HtmlResource);
-    browser->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    // Read on a thread of its own: a slow disk keeps the slime moving all the same.
+    const int reading = ++reading_;
+    auto document = std::make_shared<HelpDocument>();
+    QThread* reader = QThread::create([path, document] { *document = loadHelpDocument(path); });
+    connect(reader, &QThread::finished, this, [this, reading, path, document] {
+        if (reading == reading_) showDocument(path, *document);
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    reader->start();
+}
+
+void HelpWindow::showDocument(const QString& path, const HelpDocument& document) {
+    if (document.refusal.isEmpty()) {
+        // The document is HTML whatever its file name says; its contents page is at the top.
+        browser->setHtml(document.html);
+    } else {
+        browser->setPlainText(QString("ヘルプを表示できません。\n\nファイル: %1\n理由: %2")
+                                  .arg(path, document.refusal));
+    }
     browser->verticalScrollBar()->setValue(0);
     show();
     raise();
     activateWindow();
+    emit shown();
+}
+
+void HelpWindow::followLink(const QUrl& link) {
+    // Only a place within the document itself is followed; every other link is left alone.
+    if (link.isRelative() && link.path().isEmpty() && link.hasFragment())
+        browser->scrollToAnchor(link.fragment());
 }
 
 }  // namespace zupel

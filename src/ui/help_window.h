@@ -1,24 +1,45 @@
 // The game's own help window: the help document in a browser of its own, opened at its
-// contents. It stands beside the game and does not stop it.
+// contents. It stands beside the game and does not stop it: the document is read away from the
+// game's thread, and the browser shows that document only, with links within it and the game's
+// own pictures; it never opens another file.
 #pragma once
 
+#include <QTextBrowser>
 #include <QWidget>
 
-class QTextBrowser;
-
 namespace zupel {
+
+// The browser of the help window: resources come from the game's own pictures or not at all.
+class HelpBrowser : public QTextBrowser {
+    Q_OBJECT
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+struct HelpDocument;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
-    // Loads the document (it may have changed since), shows its contents and brings it forward.
+    // Reads the document again (it may have changed since), then shows its contents and brings
+    // the window forward. A file that cannot be the game's help is named with the reason.
     void showContents(const QString& path);
     // Puts the window beside the game, so the slime stays in view while the player reads: to
     // its right where the screen has room, else to its left, else as far aside as it goes.
     void placeBeside(const QWidget& game);
 
-    QTextBrowser* browser = nullptr;
+    HelpBrowser* browser = nullptr;
+
+signals:
+    void shown();  // the document, or the reason it cannot be shown, is in the browser
+
+private:
+    void showDocument(const QString& path, const HelpDocument& document);
+    void followLink(const QUrl& link);
+
+    int reading_ = 0;  // the latest read asked for; an older one that ends later is dropped
 };
 
 }  // namespace zupel

@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
     Cp932Codec codec;
     Game game(shell, saveFolder, codec);
     int endStatus = 0;
+    bool windowGone = false;  // no message box can be shown any more
     GameDriver driver(game, form, [&](const SaveFileError& error) {
-        reportSaveFileFailure(error);
+        reportSaveFileFailure(error, /*withWindow=*/!windowGone);
         leave(instance, 2);
     });
     shell.setBeforeModal([&] { driver.sync(); });
@@ -96,19 +97,13 @@ int main(int argc, char** argv) {
 
     // kill, a shutdown, a closing terminal or Ctrl+C: the same as closing the window.
     EndSignals endSignals([&] { driver.closeFromOutside(); });
-    // The display is gone and Qt ends the program with status 1: save as the window close does
-    // when no handler is half-way through, without touching the window any more.
+    // The X server is gone and Qt ends the program with status 1 from wherever it noticed, even
+    // inside a dialog: save as the window close does.
     ExitHook lostDisplay([&] {
+        windowGone = true;
         endStatus = 1;
-        if (driver.idle()) {
-            try {
-                game.Form_Unload();
-            } catch (const SaveFileError& error) {
-                reportSaveFileFailure(error, /*withWindow=*/false);
-                leave(instance, 2);
-            }
-        }
-        leave(instance, 1);
+        driver.closeWithoutWindow();
+        leave(instance, driver.failed() ? 2 : 1);  // the game had ended, or a report was open
     });
 
     driver.call([&] { game.Form_Load(); });

@@ -4,7 +4,6 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <chrono>
 #include <cstdio>
 #include <type_traits>
@@ -14,6 +13,7 @@
 #include "file_lookup.h"
 #include "freeze_dialog.h"
 #include "help_window.h"
+#include "message_box.h"
 #include "naming_dialog.h"
 #include "options_dialog.h"
 #include "room_view.h"
@@ -176,11 +176,12 @@ void WindowShell::reportSettingsNotSaved() {
     warn("cannot write the settings file " + where +
          "; the room keeps its new look only until the game ends");
     modal([&] {
-        QMessageBox::warning(chooserOwner(&form_), "ZUPEL",
-                             QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
-                                     "次に起動したときは、前の部屋に戻ります。\n\n"
-                                     "ファイル: %1")
-                                 .arg(QString::fromStdString(where)));
+        showMessageBox(QMessageBox::Warning, "ZUPEL",
+                       QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
+                               "次に起動したときは、前の部屋に戻ります。\n\n"
+                               "ファイル: %1")
+                           .arg(QString::fromStdString(where)),
+                       chooserOwner(&form_));
     });
 }
 
@@ -189,17 +190,20 @@ std::string WindowShell::findGameFile(const std::string& name) {
 }
 
 void WindowShell::showHelp(const std::string& fileName) {
-    const bool first = !help_;
-    if (first) help_ = new HelpWindow(&form_);
+    if (!help_) {
+        help_ = new HelpWindow(&form_);
+        // Placed once it is first shown, where its frame counts too.
+        QObject::connect(
+            help_, &HelpWindow::shown, help_, [this] { help_->placeBeside(form_); },
+            Qt::SingleShotConnection);
+    }
     help_->showContents(QDir(folder_).filePath(QString::fromStdString(fileName)));
-    if (first) help_->placeBeside(form_);  // once shown, where its frame counts too
 }
 
 void WindowShell::showMessage(const std::string& text, const std::string& title) {
     modal([&] {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                        QString::fromStdString(text), QMessageBox::Ok, &form_);
-        box.exec();
+        showMessageBox(QMessageBox::NoIcon, QString::fromStdString(title),
+                       QString::fromStdString(text), &form_);
     });
 }
 

@@ -1,8 +1,11 @@
 // Freezing, redecorating, help and the version through the real main window and dialogs,
 // with the player's settings in the test's own settings folder.
+#include <sys/stat.h>
+
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,9 +13,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "freeze_dialog.h"
 #include "help_window.h"
@@ -148,22 +154,52 @@ TEST_F(Dialogs, TheChoosersFillTheSwatchAndThePathAndACancelledColourChangesNoth
     EXPECT_EQ(setting("bgcolor"), "<absent>");  // CANCEL wrote nothing
 }
 
-TEST_F(Dialogs, SettingsThatCannotBeWrittenAreReportedAndTheRoomStillChanges) {
-    store().setValue("setting/bgcolor", "255");
-    QFile::remove(store().fileName());
-    ASSERT_TRUE(QDir().mkpath(store().fileName()));  // a folder where the file should be
-    game->world().controls.roomColor = 255;          // a red room
-    driver->sync();
-    QString report;
-    redecorate([&](OptionsDialog* d) {
-        whenDialogOpens([&](QWidget* box) {
-            report = qobject_cast<QMessageBox*>(box)->text();
-            qobject_cast<QDialog*>(box)->accept();
+TEST_F(Dialogs, OnlySettingsThatDidNotReachTheFileAreReportedAndTheRoomChangesAnyway) {
+    const struct {
+        const char* what;
+        std::function<bool(const QString&)> make;  // puts it where the settings file goes
+        bool reported;
+    } cases[] = {
+        {"a folder", [](const QString& file) { return QDir().mkpath(file); }, true},
+        {"a FIFO", [](const QString& file) { return ::mkfifo(QFile::encodeName(file), 0600) == 0; },
+         true},
+        {"5 KB of garbage",
+         [](const QString& file) {
+             QFile garbage(file);
+             QByteArray bytes(5000, '\0');
+             for (int i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7919 % 251);
+             return garbage.open(QIODevice::WriteOnly) && garbage.write(bytes) == bytes.size();
+         },
+         false},
+    };
+    const QString file = store().fileName();  // named before a FIFO could stop the store
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(file);
+        QDir().rmdir(file);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        ASSERT_TRUE(c.make(file));
+        game->world().controls.roomColor = 255;  // a red room
+        driver->sync();
+        QString report;
+        QTimer answer;  // the report, if any, is answered as soon as it opens
+        answer.setInterval(5);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                report = box->text();
+                box->accept();
+            }
         });
-        d->Command4->click();
-    });
-    EXPECT_TRUE(report.contains(store().fileName())) << report.toStdString();
-    EXPECT_EQ(form->Picture1->grab().toImage().pixelColor(199, 199), QColor(0xC0, 0xFF, 0xFF));
+        answer.start();
+        redecorate([&](OptionsDialog* d) { d->Command4->click(); });
+        answer.stop();
+        EXPECT_EQ(report.contains(file), c.reported) << report.toStdString();
+        EXPECT_EQ(form->Picture1->grab().toImage().pixelColor(199, 199), QColor(0xC0, 0xFF, 0xFF));
+        if (!c.reported) {
+            EXPECT_EQ(setting("bgcolor"), QString::number(0xFFFFC0));
+        }
+        QFile::remove(file);
+    }
 }
 
 TEST_F(Dialogs, F1OpensTheHelpDocumentAtItsContents) {
@@ -178,6 +214,7 @@ TEST_F(Dialogs, F1OpensTheHelpDocumentAtItsContents) {
     QTest::keyClick(form.get(), Qt::Key_F1);
     auto* help = form->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QSignalSpy(help, &HelpWindow::shown).wait(20000));  // read beside the game
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // the game goes on beside it
     const QRect screen = form->screen()->availableGeometry();
@@ -188,7 +225,9 @@ TEST_F(Dialogs, F1OpensTheHelpDocumentAtItsContents) {
     EXPECT_TRUE(screen.contains(help->frameGeometry()));
     EXPECT_TRUE(help->browser->toPlainText().contains("冷凍して終了"));
     help->browser->scrollToAnchor("files");
+    QSignalSpy again(help, &HelpWindow::shown);
     form->help1->trigger();  // again: back at the contents
+    ASSERT_TRUE(again.wait(20000));
     EXPECT_EQ(help->browser->verticalScrollBar()->value(), 0);
 }
 

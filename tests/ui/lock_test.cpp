@@ -1,14 +1,21 @@
 // The lock file: only a live copy on this machine means "already running"; a stale or
 // unreadable lock is taken over; another machine's lock and a lock that cannot be made are told.
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <cstring>
+#include <functional>
 #include <optional>
 
+#include "failure_report.h"
 #include "single_instance.h"
 #include "ui_fixture.h"
 
@@ -76,6 +83,77 @@ TEST(Lock, ALockThatCannotBeMadeSaysWhy) {
     ::chmod(QFile::encodeName(readOnly.path()).constData(), 0755);
     EXPECT_EQ(denied.outcome, SingleInstance::Outcome::failed);
     EXPECT_EQ(denied.reason, "Permission denied");
+}
+
+TEST(Lock, WhatIsNoOrdinaryFileIsALockThatCannotBeMade) {
+    const struct {
+        const char* what;
+        std::function<bool(const QByteArray&)> make;  // puts it in the lock's place
+        std::string reason;
+    } cases[] = {
+        {"a FIFO", [](const QByteArray& at) { return ::mkfifo(at, 0644) == 0; },
+         "Is a FIFO, not an ordinary file"},
+        {"a socket",
+         [](const QByteArray& at) {
+             sockaddr_un address = {};
+             address.sun_family = AF_UNIX;
+             if (at.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
+             std::memcpy(address.sun_path, at.constData(), at.size());
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             const bool bound =
+                 ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+             ::close(fd);
+             return bound;
+         },
+         "Is a socket, not an ordinary file"},
+        {"a link to nothing", [](const QByteArray& at) { return ::symlink("gone", at) == 0; },
+         "Is a symbolic link to nothing"},
+        {"a link to a folder", [](const QByteArray& at) { return ::symlink("/", at) == 0; },
+         "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QByteArray lock = QFile::encodeName(folder.filePath("zupel.lock"));
+        ASSERT_TRUE(c.make(lock));
+        SingleInstance instance(folder.path());
+        const SingleInstance::Result result = instance.acquire();
+        EXPECT_EQ(result.outcome, SingleInstance::Outcome::failed);
+        EXPECT_EQ(result.reason, c.reason);
+        struct stat left = {};
+        EXPECT_EQ(::lstat(lock, &left), 0) << "what the player put there stays";
+    }
+}
+
+// Answers the message box that `show` opens; returns its text as the box holds it.
+QString textOfReport(const std::function<void()>& show) {
+    QString text;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            text = box->text();
+            box->accept();
+        }
+    });
+    answer.start();
+    show();
+    return text;
+}
+
+TEST(Lock, NamesFromOutsideAreShownAsWrittenNeverAsMarkup) {
+    const std::string markup = "<h1>far</h1><img src=\"/dev/zero\"><table width=3000>";
+    EXPECT_TRUE(textOfReport([&] {
+                    reportLockOfOtherMachine("zupel.lock", markup);
+                }).contains(QString::fromStdString(markup)));
+    EXPECT_TRUE(textOfReport([&] {
+                    reportLockFailure("<b>zupel.lock</b>", markup);
+                }).contains(QString::fromStdString(markup)));
+    const SaveFileError error("<i>data.sura</i>", "read", markup);
+    EXPECT_TRUE(textOfReport([&] {
+                    reportSaveFileFailure(error);
+                }).contains(QString::fromStdString(markup)));
 }
 
 }  // namespace
