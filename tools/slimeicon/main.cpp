@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,33 +43,62 @@ QImage paintIcon(int size) {
     const double line = std::max(0.9, grid / size);
     const QPen outline(Qt::black, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
-    // Light from the upper left: cyan there, deep blue in the middle, navy at the lower right.
-    QRadialGradient jelly(QPointF(14, 17), 17, QPointF(9, 11));
-    jelly.setColorAt(0.0, QColor(0x00, 0xFF, 0xFF));
-    jelly.setColorAt(0.3, QColor(0x00, 0x00, 0xFF));
-    jelly.setColorAt(0.8, QColor(0x00, 0x00, 0xE0));
-    jelly.setColorAt(1.0, QColor(0x00, 0x00, 0x80));
+    // Lit from the upper left as in the window icon: a cyan rim there, a navy band at the lower
+    // right, and plain blue between.
+    const QPainterPath body = bodyOutline();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x00, 0x00, 0x80));
+    painter.drawPath(body);
+    painter.setBrush(QColor(0x00, 0x00, 0xFF));
+    painter.drawPath(body.intersected(body.translated(-2.2, -2.0)));
+    painter.setBrush(QColor(0x00, 0xFF, 0xFF));
+    painter.drawPath(body.subtracted(body.translated(1.0, 1.0)));
     painter.setPen(outline);
-    painter.setBrush(jelly);
-    painter.drawPath(bodyOutline());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(body);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(12.5, 9.5), 1.2, 1.0);  // the shine
+    painter.drawEllipse(QPointF(12.6, 9.6), 0.9, 0.8);  // the shine
 
+    // The face: whole pixels at the small sizes, where a blurred eye would read as a smudge.
+    const bool small = size < 48;
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing, !small);
+    const auto onImage = [&](const QRectF& units) {
+        const QRectF pixels(units.topLeft() * size / grid, units.bottomRight() * size / grid);
+        if (!small) return pixels;
+        return QRectF(QPointF(std::round(pixels.left()), std::round(pixels.top())),
+                      QPointF(std::round(pixels.right()), std::round(pixels.bottom())));
+    };
+    const auto drawSpot = [&](const QRectF& units) {
+        if (small) {
+            painter.drawRect(onImage(units));
+        } else {
+            painter.drawEllipse(onImage(units));
+        }
+    };
     for (const double x : {11.0, 21.0}) {
-        painter.setPen(QPen(Qt::black, line * 0.6));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(QPointF(x, 17), 2.6, 3.2);
         painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        drawSpot(QRectF(x - 2.6, 13.6, 5.2, 6.8));
         painter.setBrush(Qt::black);
         // The pupils look a little inwards and down, as in the window icon.
-        painter.drawEllipse(QPointF(x < 16 ? x + 1.2 : x - 1.2, 18.2), 1.1, 1.5);
+        const double pupil = x < 16 ? x + 1.2 : x - 1.2;
+        drawSpot(QRectF(pupil - 1.1, 16.7, 2.2, 3.0));
     }
-
-    painter.setPen(outline);
-    painter.setBrush(QColor(0xFF, 0x00, 0x00));
-    painter.drawPath(mouthOutline());
+    if (small) {
+        painter.setBrush(Qt::black);
+        painter.drawRect(onImage(QRectF(12, 22, 8, 3)));
+        painter.setBrush(QColor(0xFF, 0x00, 0x00));
+        const QRectF mouth = onImage(QRectF(12, 22, 8, 3));
+        painter.drawRect(mouth.adjusted(1, 1, -1, 0));
+    } else {
+        painter.scale(size / grid, size / grid);
+        painter.setPen(outline);
+        painter.setBrush(QColor(0xFF, 0x00, 0x00));
+        painter.drawPath(mouthOutline());
+    }
     return image;
 }
 

@@ -1,0 +1,59 @@
+// Whether a copy is installed is read from where its files lie: only PREFIX/bin beside
+// PREFIX/share/zupel holding the help is an installed copy; anything else stays portable.
+#include "game_places.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "ui_fixture.h"
+
+namespace zupel::testing {
+namespace {
+
+void makeFile(const std::filesystem::path& file) {
+    std::filesystem::create_directories(file.parent_path());
+    ASSERT_EQ(::close(::open(file.c_str(), O_WRONLY | O_CREAT, 0644)), 0);
+}
+
+TEST(GamePlaces, TheLayoutAloneTellsAnInstalledCopy) {
+    struct Layout {
+        const char* what;
+        const char* program;  // the program's folder, under a fresh root
+        const char* help;     // where the help lies ("" for nowhere)
+        bool helpIsFolder;
+        bool installed;
+    };
+    const Layout layouts[] = {
+        {"installed", "usr/bin", "usr/share/zupel/zupelhelp.hlp", false, true},
+        {"installed in a prefix of non-UTF-8 bytes", "p\xff/bin", "p\xff/share/zupel/zupelhelp.hlp",
+         false, true},
+        {"a build folder", "build/zupel", "build/zupel/zupelhelp.hlp", false, false},
+        {"a bin folder of its own", "game/bin", "game/bin/zupelhelp.hlp", false, false},
+        {"a bin folder beside another game's data", "usr/bin", "usr/share/other/zupelhelp.hlp",
+         false, false},
+        {"a bin folder without the help", "usr/bin", "", false, false},
+        {"the help is a folder", "usr/bin", "usr/share/zupel/zupelhelp.hlp", true, false},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.what);
+        QTemporaryDir root;
+        const std::filesystem::path base = root.path().toStdString();
+        std::filesystem::create_directories(base / layout.program);
+        if (layout.helpIsFolder) {
+            std::filesystem::create_directories(base / layout.help);
+        } else if (*layout.help != '\0') {
+            makeFile(base / layout.help);
+        }
+        const std::filesystem::path data = installedDataFolder(base / layout.program);
+        EXPECT_EQ(!data.empty(), layout.installed);
+        if (layout.installed)
+            EXPECT_EQ(data, (base / layout.program).parent_path() / "share/zupel");
+        std::filesystem::remove_all(base);  // QTemporaryDir cannot name what is not UTF-8
+    }
+}
+
+}  // namespace
+}  // namespace zupel::testing
