@@ -25,7 +25,7 @@ installed=$(cd "$work/install" && find . \( -type f -o -type l \) | sort)
 packed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 check "the package holds what the install holds" test "$installed" = "$packed"
 [ "$installed" = "$packed" ] || diff <(echo "$installed") <(echo "$packed")
-for file in ./usr/bin/zupel ./usr/share/zupel/zupelhelp.hlp ./usr/share/doc/zupel/copyright \
+for file in ./usr/games/zupel ./usr/share/games/zupel/zupelhelp.hlp ./usr/share/doc/zupel/copyright \
   ./usr/share/man/man6/zupel.6.gz ./usr/share/icons/hicolor/256x256/apps/org.zupel.zupel.png; do
   check "it holds $file" grep -qx "$file" <<<"$packed"
 done

@@ -1,5 +1,5 @@
-// Whether a copy is installed is read from where its files lie: only PREFIX/bin beside
-// PREFIX/share/zupel holding the help is an installed copy; anything else stays portable.
+// Whether a copy is installed is read from where its files lie: only PREFIX/games beside
+// PREFIX/share/games/zupel holding the help is an installed copy; anything else stays portable.
 #include "game_places.h"
 
 #include <fcntl.h>
@@ -27,15 +27,15 @@ TEST(GamePlaces, TheLayoutAloneTellsAnInstalledCopy) {
         bool installed;
     };
     const Layout layouts[] = {
-        {"installed", "usr/bin", "usr/share/zupel/zupelhelp.hlp", false, true},
-        {"installed in a prefix of non-UTF-8 bytes", "p\xff/bin", "p\xff/share/zupel/zupelhelp.hlp",
-         false, true},
+        {"installed", "usr/games", "usr/share/games/zupel/zupelhelp.hlp", false, true},
+        {"installed in a prefix of non-UTF-8 bytes", "p\xff/games",
+         "p\xff/share/games/zupel/zupelhelp.hlp", false, true},
         {"a build folder", "build/zupel", "build/zupel/zupelhelp.hlp", false, false},
-        {"a bin folder of its own", "game/bin", "game/bin/zupelhelp.hlp", false, false},
-        {"a bin folder beside another game's data", "usr/bin", "usr/share/other/zupelhelp.hlp",
-         false, false},
-        {"a bin folder without the help", "usr/bin", "", false, false},
-        {"the help is a folder", "usr/bin", "usr/share/zupel/zupelhelp.hlp", true, false},
+        {"a games folder of its own", "x/games", "x/games/zupelhelp.hlp", false, false},
+        {"a games folder beside another game's data", "usr/games",
+         "usr/share/games/other/zupelhelp.hlp", false, false},
+        {"a games folder without the help", "usr/games", "", false, false},
+        {"the help is a folder", "usr/games", "usr/share/games/zupel/zupelhelp.hlp", true, false},
     };
     for (const Layout& layout : layouts) {
         SCOPED_TRACE(layout.what);
@@ -49,8 +49,9 @@ TEST(GamePlaces, TheLayoutAloneTellsAnInstalledCopy) {
         }
         const std::filesystem::path data = installedDataFolder(base / layout.program);
         EXPECT_EQ(!data.empty(), layout.installed);
-        if (layout.installed)
-            EXPECT_EQ(data, (base / layout.program).parent_path() / "share/zupel");
+        if (layout.installed) {
+            EXPECT_EQ(data, (base / layout.program).parent_path() / "share/games/zupel");
+        }
         std::filesystem::remove_all(base);  // QTemporaryDir cannot name what is not UTF-8
     }
 }
