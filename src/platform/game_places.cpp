@@ -18,7 +18,7 @@ std::filesystem::path installedDataFolder(const std::filesystem::path& programFo
 GamePlaces findGamePlaces() {
     const GameFolder program = findGameFolder();
     const std::filesystem::path data = installedDataFolder(program.bytes);
-    if (data.empty()) return {program, program, false};
+    if (data.empty()) return {program, program};
 
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (own.isEmpty()) throw SaveFolderError{"~/.local/share/zupel", "no home folder is known"};
@@ -26,7 +26,7 @@ GamePlaces findGamePlaces() {
     std::error_code error;
     std::filesystem::create_directories(saves, error);
     if (error) throw SaveFolderError{saves.string(), error.message()};
-    return {gameFolderAt(data), gameFolderAt(saves), true};
+    return {gameFolderAt(data), gameFolderAt(saves)};
 }
 
 }  // namespace zupel

@@ -20,7 +20,6 @@ std::filesystem::path installedDataFolder(const std::filesystem::path& programFo
 struct GamePlaces {
     GameFolder data;   // the sounds and the help
     GameFolder saves;  // the slime's save files and the lock
-    bool installed = false;
 };
 
 // Thrown when an installed copy cannot make the player's data folder.

@@ -30,9 +30,9 @@ namespace {
 }
 
 // The exit status when this copy may not run the game (after telling why, where it is not
-// simply running already); -1 when it holds the lock. `file` names the lock for the player.
-int refusedStart(zupel::SingleInstance& instance, const std::filesystem::path& saveFolder,
-                 const std::string& file) {
+// simply running already); -1 when it holds the lock.
+int refusedStart(zupel::SingleInstance& instance, const std::filesystem::path& saveFolder) {
+    const std::string file = (saveFolder / "zupel.lock").string();  // as the player reads it
     using Outcome = zupel::SingleInstance::Outcome;
     const zupel::SingleInstance::Result lock = instance.acquire();
     switch (lock.outcome) {
@@ -89,10 +89,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     SingleInstance instance(places.saves.forQt);
-    if (const int status = refusedStart(instance, places.saves.bytes,
-                                        (places.saves.bytes / "zupel.lock").string());
-        status >= 0)
-        return status;
+    if (const int status = refusedStart(instance, places.saves.bytes); status >= 0) return status;
 
     PictureStore pictures;
     MainForm form(pictures);
