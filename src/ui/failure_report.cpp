@@ -54,4 +54,11 @@ void reportLockOfOtherMachine(const std::string& lockFile, const std::string& ho
                .arg(fromBytes(host), fromBytes(lockFile)));
 }
 
+void reportSaveFolderFailure(const std::string& folder, const std::string& reason) {
+    report("cannot make the folder for the save files " + folder + ": " + reason,
+           QString("スライムを保存するフォルダを作れなかったので、ゲームを終了します。\n\n"
+                   "フォルダ: %1\n理由: %2")
+               .arg(fromBytes(folder), fromBytes(reason)));
+}
+
 }  // namespace zupel

@@ -16,5 +16,7 @@ void reportLockFailure(const std::string& lockFile, const std::string& reason);
 void reportNoGameFolder(const std::string& reason);
 // The lock was made on another machine, where the game may be running on the same slime.
 void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host);
+// The player's own folder for the slime cannot be made (an installed copy's first start).
+void reportSaveFolderFailure(const std::string& folder, const std::string& reason);
 
 }  // namespace zupel

@@ -11,9 +11,10 @@
 #include "file_save_folder.h"
 #include "game.h"
 #include "game_driver.h"
-#include "game_folder.h"
+#include "game_places.h"
 #include "main_form.h"
 #include "picture_store.h"
+#include "raise_request.h"
 #include "single_instance.h"
 #include "ui_fonts.h"
 #include "window_shell.h"
@@ -29,15 +30,18 @@ namespace {
 }
 
 // The exit status when this copy may not run the game (after telling why, where it is not
-// simply running already); -1 when it holds the lock. `file` names the lock for the player.
-int refusedStart(zupel::SingleInstance& instance, const std::string& file) {
+// simply running already); -1 when it holds the lock.
+int refusedStart(zupel::SingleInstance& instance, const std::filesystem::path& saveFolder) {
+    const std::string file = (saveFolder / "zupel.lock").string();  // as the player reads it
     using Outcome = zupel::SingleInstance::Outcome;
     const zupel::SingleInstance::Result lock = instance.acquire();
     switch (lock.outcome) {
         case Outcome::acquired:
             return -1;
         case Outcome::runningHere:
-            return 0;  // another copy is already raising the slime
+            // Another copy is already raising the slime: show it to the player.
+            zupel::askRunningCopyToRaise(saveFolder);
+            return 0;
         case Outcome::maybeElsewhere:
             zupel::reportLockOfOtherMachine(file, lock.host);
             return 3;
@@ -46,6 +50,17 @@ int refusedStart(zupel::SingleInstance& instance, const std::string& file) {
     }
     zupel::reportLockFailure(file, lock.reason);
     return 3;
+}
+
+// A second start asked for the game: bring forward the main window, once it is shown, and the
+// dialog the player is answering, if any.
+void bringForward(QWidget& form) {
+    for (QWidget* window : {&form, QApplication::activeModalWidget()}) {
+        if (window == nullptr || !window->isVisible()) continue;
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 }  // namespace
@@ -60,27 +75,31 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("zupel");
+    QApplication::setDesktopFileName("org.zupel.zupel");  // its icon in a Wayland task bar
     installGameFont();
     QApplication::setFont(gameFont());
 
-    // The game folder holds the program, its sounds and the slime's save files.
-    GameFolder folder;
+    // A portable copy keeps the slime beside the program, an installed one in the player's
+    // data folder.
+    GamePlaces places;
     try {
-        folder = findGameFolder();
+        places = findGamePlaces();
     } catch (const GameFolderError& error) {
         reportNoGameFolder(error.what());
         return 2;
+    } catch (const SaveFolderError& error) {
+        reportSaveFolderFailure(error.folder, error.reason);
+        return 2;
     }
-    SingleInstance instance(folder.forQt);
-    if (const int status = refusedStart(instance, (folder.bytes / "zupel.lock").string());
-        status >= 0)
-        return status;
+    SingleInstance instance(places.saves.forQt);
+    if (const int status = refusedStart(instance, places.saves.bytes); status >= 0) return status;
 
     PictureStore pictures;
     MainForm form(pictures);
     form.centreOnScreen();
-    WindowShell shell(form, folder.forQt);
-    FileSaveFolder saveFolder(folder.bytes);
+    RaiseListener raiseListener(places.saves.bytes, [&] { bringForward(form); });
+    WindowShell shell(form, places.data.forQt);
+    FileSaveFolder saveFolder(places.saves.bytes);
     Cp932Codec codec;
     Game game(shell, saveFolder, codec);
     int endStatus = 0;

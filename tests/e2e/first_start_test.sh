@@ -10,13 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # 1. A first start asks for a name; the new slime's size is stored at once.
 fresh_folder
 launch_game "$work/stderr1"
-dialog=$(wait_window "^ $") || dialog=""
-sleep 1
-xdotool type --delay 50 "Puyo"
-xdotool key Return
-sleep 0.3
-xdotool key Return
-main=$(wait_window "^ZUPEL$")
+main=$(name_slime "Puyo")
 check "the main window opens after naming" test -n "$main"
 sleep 0.5
 check "a new slime's size 10 is in big.sura" test "$(hexdump_of "$work/game/big.sura")" = "0a 00"

@@ -46,6 +46,18 @@ wait_window() {
   return 1
 }
 
+# Answers the naming dialog that a first start shows with the name $1, then waits for the main
+# window; prints its id.
+name_slime() {
+  wait_window "^ $" >/dev/null
+  sleep 1
+  xdotool type --delay 50 "$1"
+  xdotool key Return
+  sleep 0.3
+  xdotool key Return
+  wait_window "^ZUPEL$"
+}
+
 hexdump_of() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 state_of() { od -An -td2 -j22 -N2 "$1" | tr -d ' '; }
 wait_exit() {  # wait_exit PID TENTHS
