@@ -1,6 +1,7 @@
 #include "dialog_frame.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 namespace zupel {
@@ -13,6 +14,19 @@ void setUpFixedDialog(QDialog* dialog, const QString& title, QSize clientSize) {
                            Qt::WindowCloseButtonHint);
     dialog->setFixedSize(clientSize);
     dialog->setModal(true);
+}
+
+void makeRoomForTitle(QDialog* dialog) {
+    // Title bars draw in a bold face, often larger than the window's own; the icon and the close
+    // button take about as much again.
+    QFont titleFont = dialog->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    constexpr int kIconAndButtons = 96;
+    const int needed =
+        QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle()) + kIconAndButtons;
+    // A message box works out its own size from its layout's, so the room goes in there.
+    dialog->layout()->addItem(new QSpacerItem(needed, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
 void centreDialogOnScreen(QDialog* dialog) {

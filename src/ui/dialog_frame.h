@@ -8,5 +8,8 @@ namespace zupel {
 
 void setUpFixedDialog(QDialog* dialog, const QString& title, QSize clientSize);
 void centreDialogOnScreen(QDialog* dialog);
+// Widens a dialog that would be narrower than its title bar needs, so the whole title shows
+// beside the window manager's icon and buttons.
+void makeRoomForTitle(QDialog* dialog);
 
 }  // namespace zupel

@@ -14,6 +14,7 @@
 #include "game_folder.h"
 #include "main_form.h"
 #include "picture_store.h"
+#include "qt_translations.h"
 #include "single_instance.h"
 #include "ui_fonts.h"
 #include "window_shell.h"
@@ -62,6 +63,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("zupel");
     installGameFont();
     QApplication::setFont(gameFont());
+    if (!installQtTranslations()) {
+        std::fprintf(stderr,
+                     "zupel: Qt's Japanese translations (qtbase_ja.qm) are missing; the colour "
+                     "and file choosers show English (Debian: qt6-translations-l10n)\n");
+    }
 
     // The game folder holds the program, its sounds and the slime's save files.
     const GameFolder folder = findGameFolder();

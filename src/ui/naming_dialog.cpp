@@ -4,11 +4,30 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
+#include "cp932_codec.h"
 #include "dialog_frame.h"
+#include "pet_record.h"
 #include "twips.h"
 
 namespace zupel {
+namespace {
+
+// Typing stops where the record's name field is full, so the player sees the name the slime
+// will have: ten bytes of code page 932, five Japanese characters or ten letters.
+class NameWidthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return fitsFileField(codec_, input.toStdString(), kNameChars) ? Acceptable : Invalid;
+    }
+
+private:
+    Cp932Codec codec_;
+};
+
+}  // namespace
 
 NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     setUpFixedDialog(this, "", QSize(px(4230), px(855)));
@@ -17,6 +36,8 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setGeometry(pxRect(120, 480, 1815, 270));
+    Text1->setValidator(new NameWidthValidator(Text1));
+    Text1->setAccessibleName("スライムの名前");
     button1 = new QPushButton("OK", this);
     button1->setObjectName("button1");
     button1->setGeometry(pxRect(2040, 480, 975, 255));

@@ -53,8 +53,10 @@ void WindowShell::beep() {
 }
 
 void WindowShell::raiseMainWindow() {
+    // The slime calls the player: the window comes up above the others and its taskbar entry
+    // asks for attention, but the keyboard stays wherever the player is typing.
     form_.raise();
-    form_.activateWindow();
+    QApplication::alert(&form_);
     // A dialog the game is waiting on belongs to the window: it stays in front of it.
     if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &form_) {
         dialog->raise();
@@ -199,6 +201,7 @@ void WindowShell::showMessage(const std::string& text, const std::string& title)
     modal([&] {
         QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                         QString::fromStdString(text), QMessageBox::Ok, &form_);
+        makeRoomForTitle(&box);
         box.exec();
     });
 }
