@@ -1,7 +1,7 @@
 #include "dialog_frame.h"
 
 #include <QGuiApplication>
-#include <QLayout>
+#include <QLabel>
 #include <QScreen>
 
 namespace zupel {
@@ -16,17 +16,17 @@ void setUpFixedDialog(QDialog* dialog, const QString& title, QSize clientSize) {
     dialog->setModal(true);
 }
 
-void makeRoomForTitle(QDialog* dialog) {
-    // Title bars draw in a bold face, often larger than the window's own; the icon and the close
-    // button take about as much again.
-    QFont titleFont = dialog->font();
+void makeRoomForTitle(QMessageBox* box) {
+    // Title bars draw in a bold face, often larger than the window's own; the icon and the
+    // buttons take about as much again.
+    QFont titleFont = box->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     constexpr int kIconAndButtons = 96;
     const int needed =
-        QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle()) + kIconAndButtons;
-    // A message box works out its own size from its layout's, so the room goes in there.
-    dialog->layout()->addItem(new QSpacerItem(needed, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+        QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) + kIconAndButtons;
+    // The box sizes itself to its text when it is shown: a text this wide makes it wide enough.
+    if (auto* text = box->findChild<QLabel*>("qt_msgbox_label")) text->setMinimumWidth(needed);
 }
 
 void centreDialogOnScreen(QDialog* dialog) {

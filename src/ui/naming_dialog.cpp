@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
 
 #include "cp932_codec.h"
 #include "dialog_frame.h"
@@ -14,18 +13,12 @@
 namespace zupel {
 namespace {
 
-// Typing stops where the record's name field is full, so the player sees the name the slime
-// will have: ten bytes of code page 932, five Japanese characters or ten letters.
-class NameWidthValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        return fitsFileField(codec_, input.toStdString(), kNameChars) ? Acceptable : Invalid;
-    }
-
-private:
-    Cp932Codec codec_;
-};
+// The record keeps ten bytes of the name in code page 932: five Japanese characters or ten
+// letters.
+bool nameFits(const QString& name) {
+    static const Cp932Codec codec;
+    return fitsFileField(codec, name.toStdString(), kNameChars);
+}
 
 }  // namespace
 
@@ -36,7 +29,6 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setGeometry(pxRect(120, 480, 1815, 270));
-    Text1->setValidator(new NameWidthValidator(Text1));
     Text1->setAccessibleName("スライムの名前");
     button1 = new QPushButton("OK", this);
     button1->setObjectName("button1");
@@ -48,10 +40,26 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     setTabOrder(Text1, button1);
     setTabOrder(button1, button2);
     Text1->installEventFilter(this);
+    connect(Text1, &QLineEdit::textEdited, this, &NamingDialog::keepToRecordWidth);
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { button1->setEnabled(!text.isEmpty()); });
     connect(button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NamingDialog::keepToRecordWidth(const QString& typed) {
+    // What was just typed or committed by the input method ends before the cursor: drop its
+    // tail until the name fits, so the box shows the name the slime will have.
+    QString name = typed;
+    int cursor = Text1->cursorPosition();
+    while (cursor > 0 && !nameFits(name)) {
+        const int width = cursor > 1 && name.at(cursor - 1).isLowSurrogate() ? 2 : 1;
+        name.remove(cursor - width, width);
+        cursor -= width;
+    }
+    if (name == typed) return;
+    Text1->setText(name);
+    Text1->setCursorPosition(cursor);
 }
 
 bool NamingDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "calendar.h"
+#include "dialog_frame.h"
 #include "end_dialog.h"
 #include "file_lookup.h"
 #include "freeze_dialog.h"
