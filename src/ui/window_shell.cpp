@@ -4,7 +4,9 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QWindow>
 #include <chrono>
 #include <cstdio>
 #include <type_traits>
@@ -193,9 +195,18 @@ std::string WindowShell::findGameFile(const std::string& name) {
 
 void WindowShell::showHelp(const std::string& fileName) {
     const bool first = !help_;
-    if (first) help_ = new HelpWindow(&form_);
+    // Wayland lets no program place its windows. There the help goes out as a window of its
+    // own, not one attached to the game, so the compositor does not put it over the room.
+    const bool placeable = !QGuiApplication::platformName().startsWith("wayland");
+    if (first) {
+        help_ = new HelpWindow(&form_);
+        if (!placeable) {
+            help_->winId();
+            help_->windowHandle()->setTransientParent(nullptr);
+        }
+    }
     help_->showContents(QDir(folder_).filePath(QString::fromStdString(fileName)));
-    if (first) help_->placeBeside(form_);  // once shown, where its frame counts too
+    if (first && placeable) help_->placeBeside(form_);  // once shown, where its frame counts too
 }
 
 void WindowShell::showMessage(const std::string& text, const std::string& title) {
