@@ -20,9 +20,8 @@ void installGameFont() {
             ? QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size())
             : face.uncompressedData();
     if (QFontDatabase::addApplicationFontFromData(data) < 0)
-        std::fprintf(stderr,
-                     "zupel: the built-in font could not be read; IPA P Gothic draws "
-                     "the text instead\n");
+        std::fprintf(stderr, "zupel: the built-in font could not be read; IPA P Gothic draws "
+                             "the text instead\n");
 }
 
 QFont gameFont(qreal points) {
