@@ -19,4 +19,13 @@ public:
     virtual std::string fromFileField(std::string_view bytes) const = 0;
 };
 
+// Whether a field of `width` bytes keeps the whole text (blanks at its end are padding anyway).
+inline bool fitsFileField(const TextCodec& codec, std::string_view utf8, std::size_t width) {
+    // A character takes at most two bytes in code page 932 and at least one in UTF-8, so a
+    // field this wide cuts nothing.
+    const std::string whole = codec.toFileField(utf8, 2 * utf8.size());
+    const std::size_t last = whole.find_last_not_of(' ');
+    return last == std::string::npos || last < width;
+}
+
 }  // namespace zupel

@@ -14,6 +14,7 @@
 #include "game_places.h"
 #include "main_form.h"
 #include "picture_store.h"
+#include "qt_translations.h"
 #include "raise_request.h"
 #include "single_instance.h"
 #include "ui_fonts.h"
@@ -78,6 +79,11 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("org.zupel.zupel");  // its icon in a Wayland task bar
     installGameFont();
     QApplication::setFont(gameFont());
+    if (!installQtTranslations()) {
+        std::fprintf(stderr,
+                     "zupel: Qt's Japanese translations (qtbase_ja.qm) are missing; the colour "
+                     "and file choosers show English (Debian: qt6-translations-l10n)\n");
+    }
 
     // A portable copy keeps the slime beside the program, an installed one in the player's
     // data folder.

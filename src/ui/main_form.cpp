@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "room_view.h"
+#include "temperature_slider.h"
 #include "twips.h"
 #include "ui_fonts.h"
 
@@ -28,10 +29,17 @@ constexpr QSize kClientSize(px(7080), px(3840));
 constexpr QPoint kHandHotSpot(2, 2);
 constexpr QPoint kToyHotSpot(9, 2);
 
+// The game fixes this background, so it fixes the text on it too (and on the controls that take
+// their colours from it): a dark desktop theme must not write near-white on light grey.
 void setBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Base, colour);
+    const bool dark = colour.lightness() < 128;
+    for (const QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(text, dark ? Qt::white : Qt::black);
+        palette.setColor(QPalette::Disabled, text, dark ? Qt::lightGray : Qt::darkGray);
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -126,6 +134,8 @@ void MainForm::buildControls(QWidget* client) {
     Picture1 = new RoomView(pictures_, Frame1);
     Picture1->move(px(100), px(240));
     Picture1->setObjectName("Picture1");
+    Picture1->setAccessibleName("スライムの部屋");
+    Picture1->setAccessibleDescription("スライムをクリックすると、さわれます");
 
     wordbox = new QLabel(Frame1);
     wordbox->setObjectName("wordbox");
@@ -134,9 +144,10 @@ void MainForm::buildControls(QWidget* client) {
     setBackground(wordbox, Qt::white);
     wordbox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     wordbox->setTextFormat(Qt::PlainText);  // taught words are said as typed
+    wordbox->setAccessibleName("スライムの言葉");
     trackMouseOver(wordbox);
 
-    Slider1 = new QSlider(Qt::Vertical, client);
+    Slider1 = new TemperatureSlider(client);
     Slider1->setObjectName("Slider1");
     Slider1->setGeometry(pxRect(3360, 120, 495, 3015));
     Slider1->setRange(0, 10);
@@ -173,10 +184,12 @@ void MainForm::buildControls(QWidget* client) {
     button4->setObjectName("button4");
     Command2->setObjectName("Command2");
 
-    auto* Label1 = new QLabel(client);
-    Label1->setGeometry(pxRect(4320, 1440, 2655, 1815));
-    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackground(Label1, Qt::black);
+    statusPanel = new QLabel(client);
+    statusPanel->setObjectName("statusPanel");
+    statusPanel->setGeometry(pxRect(4320, 1440, 2655, 1815));
+    statusPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setBackground(statusPanel, Qt::black);
+    statusPanel->setAccessibleName("スライムの状態");
 
     panelLabel(client, pxRect(4440, 1560, 735, 255), "名前：", Qt::yellow);
     namebox = panelLabel(client, pxRect(5160, 1560, 1695, 255), "すらいむ", Qt::white);
@@ -188,6 +201,7 @@ void MainForm::buildControls(QWidget* client) {
     panelLabel(client, pxRect(6000, 2040, 255, 255), "℃", Qt::yellow);
     infobox = panelLabel(client, pxRect(4440, 2400, 2415, 735), "", Qt::yellow);
     infobox->setWordWrap(true);
+    infobox->setAccessibleName("様子");
     namebox->setObjectName("namebox");
     agebox->setObjectName("agebox");
     ondobox->setObjectName("ondobox");
@@ -201,12 +215,14 @@ void MainForm::buildWordEntry(QWidget* client) {
     wordinbox->setObjectName("wordinbox");
     wordinbox->setGeometry(pxRect(3360, 3360, 2895, 375));
     wordinbox->setEnabled(false);
+    wordinbox->setAccessibleName("話しかける言葉");
     setBackground(wordinbox, fromBgr(kLightGrey));
 
     wordbutton = new QPushButton("OK", client);
     wordbutton->setObjectName("wordbutton");
     wordbutton->setGeometry(pxRect(6360, 3330, 615, 375));
     wordbutton->setEnabled(false);
+    wordbutton->setAccessibleDescription("入力した言葉をスライムに話しかけます");
     wordbutton->setDefault(true);  // drawn as the default; a main window gives it no Enter key
     // Clicking OK leaves the typing where it is, ready for the next word.
     wordbutton->setFocusPolicy(Qt::TabFocus);
@@ -262,7 +278,18 @@ void MainForm::render(const Controls& c) {
     if (c.agebox != shown_.agebox) agebox->setText(text(c.agebox));
     if (c.ondobox != shown_.ondobox) ondobox->setText(text(c.ondobox));
     if (c.infobox != shown_.infobox) infobox->setText(text(c.infobox));
-    if (c.wordbox != shown_.wordbox) wordbox->setText(text(c.wordbox));
+    if (c.wordbox != shown_.wordbox) {
+        wordbox->setText(text(c.wordbox));
+        // A screen reader hears each new line as it is said.
+        wordbox->setAccessibleDescription(wordbox->text());
+    }
+    if (c.infobox != shown_.infobox) infobox->setAccessibleDescription(infobox->text());
+    if (c.namebox != shown_.namebox || c.agebox != shown_.agebox || c.ondobox != shown_.ondobox ||
+        c.infobox != shown_.infobox) {
+        statusPanel->setAccessibleDescription(
+            QString("名前：%1、年齢：%2日、温度：%3℃、%4")
+                .arg(namebox->text().trimmed(), agebox->text(), ondobox->text(), infobox->text()));
+    }
 
     button1->setEnabled(c.button1Enabled);
     button2->setEnabled(c.button2Enabled);

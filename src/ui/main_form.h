@@ -8,12 +8,12 @@
 
 #include "controls.h"
 #include "picture_store.h"
+#include "temperature_slider.h"
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSlider;
 class QToolButton;
 
 namespace zupel {
@@ -36,7 +36,7 @@ public:
     // The controls, by the names the game gives them.
     RoomView* Picture1 = nullptr;
     QLabel* wordbox = nullptr;
-    QSlider* Slider1 = nullptr;
+    TemperatureSlider* Slider1 = nullptr;
     QToolButton* button1 = nullptr;
     QToolButton* button2 = nullptr;
     QToolButton* button3 = nullptr;
@@ -47,6 +47,7 @@ public:
     QLabel* agebox = nullptr;
     QLabel* ondobox = nullptr;
     QLabel* infobox = nullptr;
+    QLabel* statusPanel = nullptr;  // the black panel: read out as one text
     QLineEdit* wordinbox = nullptr;
     QPushButton* wordbutton = nullptr;
     QAction* endgame1 = nullptr;

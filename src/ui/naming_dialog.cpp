@@ -5,10 +5,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "cp932_codec.h"
 #include "dialog_frame.h"
+#include "pet_record.h"
 #include "twips.h"
 
 namespace zupel {
+namespace {
+
+// The record keeps ten bytes of the name in code page 932: five Japanese characters or ten
+// letters.
+bool nameFits(const QString& name) {
+    static const Cp932Codec codec;
+    return fitsFileField(codec, name.toStdString(), kNameChars);
+}
+
+}  // namespace
 
 NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     setUpFixedDialog(this, "", QSize(px(4230), px(855)));
@@ -17,6 +29,7 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setGeometry(pxRect(120, 480, 1815, 270));
+    Text1->setAccessibleName("スライムの名前");
     button1 = new QPushButton("OK", this);
     button1->setObjectName("button1");
     button1->setGeometry(pxRect(2040, 480, 975, 255));
@@ -27,10 +40,26 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     setTabOrder(Text1, button1);
     setTabOrder(button1, button2);
     Text1->installEventFilter(this);
+    connect(Text1, &QLineEdit::textEdited, this, &NamingDialog::keepToRecordWidth);
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString& text) { button1->setEnabled(!text.isEmpty()); });
     connect(button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(button2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NamingDialog::keepToRecordWidth(const QString& typed) {
+    // What was just typed or committed by the input method ends before the cursor: drop its
+    // tail until the name fits, so the box shows the name the slime will have.
+    QString name = typed;
+    int cursor = Text1->cursorPosition();
+    while (cursor > 0 && !nameFits(name)) {
+        const int width = cursor > 1 && name.at(cursor - 1).isLowSurrogate() ? 2 : 1;
+        name.remove(cursor - width, width);
+        cursor -= width;
+    }
+    if (name == typed) return;
+    Text1->setText(name);
+    Text1->setCursorPosition(cursor);
 }
 
 bool NamingDialog::eventFilter(QObject* watched, QEvent* event) {

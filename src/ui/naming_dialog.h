@@ -1,5 +1,6 @@
 // The naming dialog of a new slime: a text box, OK (usable once something is typed) and
-// CANCEL. Enter in the text box moves the focus to OK; a second Enter presses it.
+// CANCEL. Enter in the text box moves the focus to OK; a second Enter presses it. The box takes
+// no more of a name than the slime's record keeps.
 #pragma once
 
 #include <QDialog>
@@ -24,6 +25,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void keepToRecordWidth(const QString& typed);
 };
 
 }  // namespace zupel

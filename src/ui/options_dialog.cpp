@@ -41,6 +41,11 @@ OptionsDialog::OptionsDialog(const OptionForm& form, OptionformEvents events, Ru
     Command2 = button("Command2", "CANCEL", pxRect(3960, 840, 1095, 255), events_.Command2_Click);
     Command4 = button("Command4", "RESET", pxRect(5160, 840, 1095, 255), events_.Command4_Click);
     Command4->setToolTip("部屋を元に戻します");
+    // Enter in the picture path keeps the path, as OK does; Qt would otherwise make the button
+    // that last had the keyboard the default, and open the file chooser again.
+    Command3->setDefault(true);
+    Text1->setAccessibleName("画像のパス");
+    Picture1->setAccessibleName("選択色");
 
     setTabOrder(Command5, Text1);
     setTabOrder(Text1, Command1);

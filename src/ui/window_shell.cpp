@@ -4,11 +4,15 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWindow>
 #include <chrono>
 #include <cstdio>
 #include <type_traits>
 
 #include "calendar.h"
+#include "dialog_frame.h"
 #include "end_dialog.h"
 #include "file_lookup.h"
 #include "freeze_dialog.h"
@@ -53,8 +57,10 @@ void WindowShell::beep() {
 }
 
 void WindowShell::raiseMainWindow() {
+    // The slime calls the player: the window comes up above the others and its taskbar entry
+    // asks for attention, but the keyboard stays wherever the player is typing.
     form_.raise();
-    form_.activateWindow();
+    QApplication::alert(&form_);
     // A dialog the game is waiting on belongs to the window: it stays in front of it.
     if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != &form_) {
         dialog->raise();
@@ -190,12 +196,21 @@ std::string WindowShell::findGameFile(const std::string& name) {
 }
 
 void WindowShell::showHelp(const std::string& fileName) {
-    if (!help_) {
+    const bool first = !help_;
+    // Wayland lets no program place its windows. There the help goes out as a window of its
+    // own, not one attached to the game, so the compositor does not put it over the room.
+    const bool placeable = !QGuiApplication::platformName().startsWith("wayland");
+    if (first) {
         help_ = new HelpWindow(&form_);
-        // Placed once it is first shown, where its frame counts too.
-        QObject::connect(
-            help_, &HelpWindow::shown, help_, [this] { help_->placeBeside(form_); },
-            Qt::SingleShotConnection);
+        if (placeable) {
+            // Placed once it is first shown, where its frame counts too.
+            QObject::connect(
+                help_, &HelpWindow::shown, help_, [this] { help_->placeBeside(form_); },
+                Qt::SingleShotConnection);
+        } else {
+            help_->winId();
+            help_->windowHandle()->setTransientParent(nullptr);
+        }
     }
     help_->showContents(QDir(folder_).filePath(QString::fromStdString(fileName)));
 }

@@ -238,6 +238,10 @@ TEST_F(Dialogs, TheVersionBoxHasOneOkAndNoIcon) {
         seen = box->windowTitle() + "|" + box->text();
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->buttons().size(), 1);
+        // Room for the whole title beside a title bar's icon and buttons, not "ﾊﾞ...".
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 90);
         box->buttons().first()->click();
     });
     form->aboutgame->trigger();
