@@ -1,0 +1,105 @@
+#include <windows.h>
+
+#include "cp932_codec.h"
+
+namespace zupel {
+namespace {
+
+constexpr UINT kCodePage = 932;
+
+std::wstring wideFromUtf8(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size,
+                                           nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string utf8FromWide(std::wstring_view wide) {
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+std::size_t utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 1;  // a stray byte stands for one unconvertible character
+}
+
+// One character's code page 932 bytes, or "" when the code page lacks it. Windows would
+// otherwise store a look-alike ("best fit": "À" as "A") where the Linux build stores "?".
+std::string cp932Character(std::string_view utf8) {
+    const std::wstring wide = wideFromUtf8(utf8);
+    if (wide.empty()) return {};
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                           static_cast<int>(wide.size()), bytes, sizeof bytes,
+                                           nullptr, &usedDefault);
+    if (length <= 0 || usedDefault) return {};
+    return std::string(bytes, static_cast<std::size_t>(length));
+}
+
+// The length of the code page 932 character that starts `bytes`, 0 when it is not a valid
+// one. Windows maps the bytes the code page leaves unassigned (0x80, 0xA0, 0xFD to 0xFF) to
+// private characters; here, as on Linux, they are not text.
+std::size_t cp932CharacterLength(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead == 0x80 || lead == 0xA0 || lead >= 0xFD) return 0;
+    return IsDBCSLeadByteEx(kCodePage, lead) ? (bytes.size() >= 2 ? 2 : 0) : 1;
+}
+
+}  // namespace
+
+// The Linux build keeps iconv converters here; Windows converts without any state.
+class Cp932Codec::Converter {};
+
+Cp932Codec::Cp932Codec() = default;
+Cp932Codec::~Cp932Codec() = default;
+
+std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) const {
+    std::string out;
+    // Character by character, so that one character code page 932 lacks becomes one "?".
+    for (std::size_t i = 0; i < utf8.size() && out.size() < width;) {
+        const std::size_t len =
+            std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
+        std::string bytes = cp932Character(utf8.substr(i, len));
+        if (bytes.empty()) bytes.assign(1, '?');
+        i += len;
+        if (out.size() + bytes.size() > width) break;  // never keep half a character
+        out += bytes;
+    }
+    out.resize(width, ' ');
+    return out;
+}
+
+std::string Cp932Codec::fromFileField(std::string_view bytes) const {
+    std::string out;
+    while (!bytes.empty()) {
+        const std::size_t length = cp932CharacterLength(bytes);
+        wchar_t wide[2];
+        const int converted =
+            length == 0 ? 0
+                        : MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, bytes.data(),
+                                              static_cast<int>(length), wide, 2);
+        if (converted <= 0) {
+            out += '?';
+            bytes.remove_prefix(1);
+            continue;
+        }
+        out += utf8FromWide(std::wstring_view(wide, static_cast<std::size_t>(converted)));
+        bytes.remove_prefix(length);
+    }
+    return out;
+}
+
+}  // namespace zupel
