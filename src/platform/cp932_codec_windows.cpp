@@ -10,8 +10,8 @@ constexpr UINT kCodePage = 932;
 std::wstring wideFromUtf8(std::string_view utf8) {
     if (utf8.empty()) return {};
     const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size,
-                                           nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
     if (length <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
@@ -35,20 +35,6 @@ std::size_t utf8SequenceLength(unsigned char lead) {
     return 1;  // a stray byte stands for one unconvertible character
 }
 
-// One character's code page 932 bytes, or "" when the code page lacks it. Windows would
-// otherwise store a look-alike ("best fit": "À" as "A") where the Linux build stores "?".
-std::string cp932Character(std::string_view utf8) {
-    const std::wstring wide = wideFromUtf8(utf8);
-    if (wide.empty()) return {};
-    char bytes[8];
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                           static_cast<int>(wide.size()), bytes, sizeof bytes,
-                                           nullptr, &usedDefault);
-    if (length <= 0 || usedDefault) return {};
-    return std::string(bytes, static_cast<std::size_t>(length));
-}
-
 // The length of the code page 932 character that starts `bytes`, 0 when it is not a valid
 // one. Windows maps the bytes the code page leaves unassigned (0x80, 0xA0, 0xFD to 0xFF) to
 // private characters; here, as on Linux, they are not text.
@@ -56,6 +42,52 @@ std::size_t cp932CharacterLength(std::string_view bytes) {
     const auto lead = static_cast<unsigned char>(bytes[0]);
     if (lead == 0x80 || lead == 0xA0 || lead >= 0xFD) return 0;
     return IsDBCSLeadByteEx(kCodePage, lead) ? (bytes.size() >= 2 ? 2 : 0) : 1;
+}
+
+// Japanese text typed on other systems uses these forms (the wave dash of a Linux input
+// method, the yen sign, ...); code page 932 holds only their twins. The Linux build stores the
+// twin, and so does this one, so a name is the same bytes whichever system it was typed on.
+wchar_t cp932Twin(wchar_t c) {
+    switch (c) {
+        case 0x00A2:
+            return 0xFFE0;  // ¢
+        case 0x00A3:
+            return 0xFFE1;  // £
+        case 0x00A5:
+            return 0x005C;  // ¥, the byte 0x5C
+        case 0x00AC:
+            return 0xFFE2;  // ¬
+        case 0x2014:
+            return 0x2015;  // em dash
+        case 0x2016:
+            return 0x2225;  // double vertical line
+        case 0x203E:
+            return 0x007E;  // overline, the byte 0x7E
+        case 0x2212:
+            return 0xFF0D;  // minus sign
+        case 0x301C:
+            return 0xFF5E;  // wave dash
+        default:
+            return c;
+    }
+}
+
+// One character's code page 932 bytes, or "" when the code page lacks it. Windows would
+// otherwise store a look-alike ("best fit": "À" as "A") where the Linux build stores "?", or
+// one of the bytes it leaves unassigned, which no system reads back as that character.
+std::string cp932Character(std::string_view utf8) {
+    std::wstring wide = wideFromUtf8(utf8);
+    if (wide.size() == 1) wide[0] = cp932Twin(wide[0]);
+    if (wide.empty()) return {};
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                           static_cast<int>(wide.size()), bytes, sizeof bytes,
+                                           nullptr, &usedDefault);
+    if (length <= 0 || usedDefault) return {};
+    const std::string_view stored(bytes, static_cast<std::size_t>(length));
+    if (cp932CharacterLength(stored) != stored.size()) return {};
+    return std::string(stored);
 }
 
 }  // namespace
