@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <utility>
+
 #include "cp932_codec.h"
 
 namespace zupel {
@@ -27,14 +29,6 @@ std::string utf8FromWide(std::wstring_view wide) {
     return utf8;
 }
 
-std::size_t utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;  // a stray byte stands for one unconvertible character
-}
-
 // The length of the code page 932 character that starts `bytes`, 0 when it is not a valid
 // one. Windows maps the bytes the code page leaves unassigned (0x80, 0xA0, 0xFD to 0xFF) to
 // private characters; here, as on Linux, they are not text.
@@ -47,35 +41,35 @@ std::size_t cp932CharacterLength(std::string_view bytes) {
 // Japanese text typed on other systems uses these forms (the wave dash of a Linux input
 // method, the yen sign, ...); code page 932 holds only their twins. The Linux build stores the
 // twin, and so does this one, so a name is the same bytes whichever system it was typed on.
+constexpr std::pair<wchar_t, wchar_t> kTwins[] = {
+    {0x00A2, 0xFFE0},  // ¢
+    {0x00A3, 0xFFE1},  // £
+    {0x00A5, 0x005C},  // ¥, the byte 0x5C
+    {0x00AC, 0xFFE2},  // ¬
+    {0x2014, 0x2015},  // em dash
+    {0x2016, 0x2225},  // double vertical line
+    {0x203E, 0x007E},  // overline, the byte 0x7E
+    {0x2212, 0xFF0D},  // minus sign
+    {0x301C, 0xFF5E},  // wave dash
+};
+
 wchar_t cp932Twin(wchar_t c) {
-    switch (c) {
-        case 0x00A2:
-            return 0xFFE0;  // ¢
-        case 0x00A3:
-            return 0xFFE1;  // £
-        case 0x00A5:
-            return 0x005C;  // ¥, the byte 0x5C
-        case 0x00AC:
-            return 0xFFE2;  // ¬
-        case 0x2014:
-            return 0x2015;  // em dash
-        case 0x2016:
-            return 0x2225;  // double vertical line
-        case 0x203E:
-            return 0x007E;  // overline, the byte 0x7E
-        case 0x2212:
-            return 0xFF0D;  // minus sign
-        case 0x301C:
-            return 0xFF5E;  // wave dash
-        default:
-            return c;
-    }
+    for (const auto& [form, twin] : kTwins)
+        if (c == form) return twin;
+    return c;
 }
 
-// One character's code page 932 bytes, or "" when the code page lacks it. Windows would
-// otherwise store a look-alike ("best fit": "À" as "A") where the Linux build stores "?", or
-// one of the bytes it leaves unassigned, which no system reads back as that character.
-std::string cp932Character(std::string_view utf8) {
+}  // namespace
+
+// The Linux build keeps iconv converters here; Windows converts without any state.
+class Cp932Codec::Converter {};
+
+Cp932Codec::Cp932Codec() = default;
+Cp932Codec::~Cp932Codec() = default;
+
+// Windows would otherwise store a look-alike ("best fit": "À" as "A") where the Linux build stores
+// "?", or one of the bytes it leaves unassigned, which no system reads back as that character.
+std::string Cp932Codec::storedCharacter(std::string_view utf8) const {
     std::wstring wide = wideFromUtf8(utf8);
     if (wide.size() == 1) wide[0] = cp932Twin(wide[0]);
     if (wide.empty()) return {};
@@ -88,30 +82,6 @@ std::string cp932Character(std::string_view utf8) {
     const std::string_view stored(bytes, static_cast<std::size_t>(length));
     if (cp932CharacterLength(stored) != stored.size()) return {};
     return std::string(stored);
-}
-
-}  // namespace
-
-// The Linux build keeps iconv converters here; Windows converts without any state.
-class Cp932Codec::Converter {};
-
-Cp932Codec::Cp932Codec() = default;
-Cp932Codec::~Cp932Codec() = default;
-
-std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) const {
-    std::string out;
-    // Character by character, so that one character code page 932 lacks becomes one "?".
-    for (std::size_t i = 0; i < utf8.size() && out.size() < width;) {
-        const std::size_t len =
-            std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-        std::string bytes = cp932Character(utf8.substr(i, len));
-        if (bytes.empty()) bytes.assign(1, '?');
-        i += len;
-        if (out.size() + bytes.size() > width) break;  // never keep half a character
-        out += bytes;
-    }
-    out.resize(width, ' ');
-    return out;
 }
 
 std::string Cp932Codec::fromFileField(std::string_view bytes) const {
