@@ -42,18 +42,6 @@ private:
     iconv_t cd_;
 };
 
-namespace {
-
-std::size_t utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;  // a stray byte stands for one unconvertible character
-}
-
-}  // namespace
-
 Cp932Codec::Cp932Codec() = default;
 Cp932Codec::~Cp932Codec() = default;
 
@@ -67,22 +55,10 @@ Cp932Codec::Converter& Cp932Codec::toUtf8() const {
     return *toUtf8_;
 }
 
-std::string Cp932Codec::toFileField(std::string_view utf8, std::size_t width) const {
-    Converter& toCp932 = this->toCp932();
-    std::string out;
-    // Character by character, so that one character code page 932 lacks becomes one "?".
-    for (std::size_t i = 0; i < utf8.size() && out.size() < width;) {
-        const std::size_t len =
-            std::min(utf8SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-        std::string_view ch = utf8.substr(i, len);
-        std::string bytes;
-        if (!toCp932.convert(ch, bytes) || bytes.empty()) bytes.assign(1, '?');
-        i += len;
-        if (out.size() + bytes.size() > width) break;  // never keep half a character
-        out += bytes;
-    }
-    out.resize(width, ' ');
-    return out;
+std::string Cp932Codec::storedCharacter(std::string_view utf8) const {
+    std::string bytes;
+    if (!toCp932().convert(utf8, bytes)) return {};
+    return bytes;
 }
 
 std::string Cp932Codec::fromFileField(std::string_view bytes) const {

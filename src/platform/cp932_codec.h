@@ -20,6 +20,9 @@ public:
     std::string fromFileField(std::string_view bytes) const override;
 
 private:
+    // One character's code page 932 bytes, or "" when the code page lacks it.
+    std::string storedCharacter(std::string_view utf8) const;
+
     class Converter;
     Converter& toCp932() const;
     Converter& toUtf8() const;

@@ -32,8 +32,9 @@ extern "C" void noteSignal(int number) {
 
 EndSignals::EndSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {
     if (::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) return;  // the defaults stay
-    notifier_ = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { drain(); });
+    auto* notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read);
+    listener_.reset(notifier);
+    QObject::connect(notifier, &QSocketNotifier::activated, [this] { drain(); });
     struct sigaction action = {};
     action.sa_handler = noteSignal;
     sigemptyset(&action.sa_mask);
@@ -44,11 +45,11 @@ EndSignals::EndSignals(std::function<void()> onSignal) : onSignal_(std::move(onS
 }
 
 EndSignals::~EndSignals() {
-    if (!notifier_) return;
+    if (!listener_) return;
     for (std::size_t i = 0; i < std::size(kSignals); ++i) {
         ::sigaction(kSignals[i], &previous[i], nullptr);
     }
-    notifier_.reset();
+    listener_.reset();
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     pipeEnds[0] = pipeEnds[1] = -1;

@@ -1,12 +1,13 @@
-// The requests to end that come from outside the window: SIGTERM (kill, a shutdown), SIGHUP (a
-// closing terminal) and SIGINT (Ctrl+C). The signal handler only writes the signal's number to
-// a pipe; the game hears of it from the event loop, where saving is safe.
+// The requests to end that come from outside the window. On Linux: SIGTERM (kill, a shutdown),
+// SIGHUP (a closing terminal) and SIGINT (Ctrl+C); the signal handler only writes the signal's
+// number to a pipe, and the game hears of it from the event loop, where saving is safe. On
+// Windows: a log-off or a shutdown, through Qt's session manager.
 #pragma once
 
 #include <functional>
 #include <memory>
 
-class QSocketNotifier;
+class QObject;
 
 namespace zupel {
 
@@ -23,7 +24,7 @@ private:
     void drain();
 
     std::function<void()> onSignal_;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QObject> listener_;  // hears the request: the pipe's notifier, or a context
 };
 
 }  // namespace zupel

@@ -3,10 +3,17 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "../game/save_folder.h"
 
 namespace zupel {
+
+// A path as reports show it: its own bytes on Linux, UTF-8 on Windows.
+inline std::string shownPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 class FileSaveFolder final : public SaveFolder {
 public:

@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
@@ -25,18 +26,20 @@ RaiseListener::RaiseListener(const std::filesystem::path& saveFolder,
     const QString name = socketName(saveFolder);
     // This copy holds the lock, so a socket left by a copy that crashed is nobody's.
     QLocalServer::removeServer(name);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(&server_, &QLocalServer::newConnection, [this, bringForward] {
-        while (QLocalSocket* caller = server_.nextPendingConnection()) {
+    auto* server = new QLocalServer;
+    listener_.reset(server);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(server, &QLocalServer::newConnection, [server, bringForward] {
+        while (QLocalSocket* caller = server->nextPendingConnection()) {
             caller->disconnectFromServer();
             caller->deleteLater();
             bringForward();
         }
     });
     // Without the socket the game still runs; a second start then only ends, as it always did.
-    if (!server_.listen(name)) {
+    if (!server->listen(name)) {
         qWarning("zupel: a second start cannot bring this window forward: %s",
-                 qPrintable(server_.errorString()));
+                 qPrintable(server->errorString()));
     }
 }
 

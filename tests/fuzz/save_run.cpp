@@ -118,12 +118,14 @@ SaveSet SaveSet::unpack(const uint8_t* bytes, std::size_t size) {
 Bytes SaveSet::pack() const {
     const std::size_t dataLength = std::min<std::size_t>(data.size(), 0xFF);
     const std::size_t wordLength = std::min<std::size_t>(word.size(), 0xFFFF);
-    Bytes out = {static_cast<uint8_t>(static_cast<int8_t>(dayShift)),
-                 diceSeed,
-                 static_cast<uint8_t>(minutes - 1),
-                 static_cast<uint8_t>(dataLength),
-                 static_cast<uint8_t>(wordLength & 0xFF),
-                 static_cast<uint8_t>(wordLength >> 8)};
+    Bytes out;
+    out.reserve(kHeader + dataLength + wordLength + big.size());
+    out = {static_cast<uint8_t>(static_cast<int8_t>(dayShift)),
+           diceSeed,
+           static_cast<uint8_t>(minutes - 1),
+           static_cast<uint8_t>(dataLength),
+           static_cast<uint8_t>(wordLength & 0xFF),
+           static_cast<uint8_t>(wordLength >> 8)};
     out.insert(out.end(), data.begin(), data.begin() + dataLength);
     out.insert(out.end(), word.begin(), word.begin() + wordLength);
     out.insert(out.end(), big.begin(), big.end());

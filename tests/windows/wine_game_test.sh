@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# The Windows program under Wine in Xvfb beside the Linux program, doing the same things on
+# the same day: their save files must be equal byte for byte (but for the two meters each start
+# draws at random), each must carry on a slime the other saved, a damaged record must get the
+# same report, and a log-off must save as a close.
+# usage: wine_game_test.sh LINUX_GAME_FOLDER WINDOWS_GAME_FOLDER|zupel-...-windows-x64.zip
+# KEEP=1 keeps its work folder (the save files of every step) and says where.
+set -uo pipefail
+linux_src=$1
+windows_src=$2
+here=$(cd "$(dirname "$0")" && pwd)
+e2e=$here/../e2e
+. "$e2e/lib.sh"
+
+export WINEDEBUG=-all
+# No Mono or Gecko installers to fetch, and no sound card to look for.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv="
+[ -n "${WINEPREFIX:-}" ] || export WINEPREFIX=$work/prefix  # a fresh one, gone with $work
+trap 'wineserver -k 2>/dev/null; pkill -f "$work/linux/zupel" 2>/dev/null
+      kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+[ -z "${KEEP:-}" ] || echo "keeping $work"
+
+if [ ! -x "$linux_src/zupel" ]; then
+  echo "FAILED: no Linux build in $linux_src to compare with (scripts/build test makes it)"
+  exit 1
+fi
+if [[ $windows_src == *.zip ]]; then
+  python3 -m zipfile -e "$windows_src" "$work/zip" && windows_src=$(dirname "$(find "$work/zip" -name zupel.exe)")
+fi
+wineboot -i >/dev/null 2>&1; wineserver -w  # the prefix is made before any clock starts
+
+# A fresh game folder for one system ($1: linux or windows) holding the program alone.
+fresh() {
+  rm -rf "${work:?}/$1" && mkdir -p "$work/$1"
+  if [ "$1" = linux ]; then
+    cp "$linux_src"/zupel "$linux_src"/*.wav "$linux_src"/zupelhelp.hlp "$work/linux/"
+  else
+    cp "$windows_src"/zupel.exe "$windows_src"/*.wav "$windows_src"/zupelhelp.hlp "$work/windows/"
+  fi
+}
+# Starts the game of $1 in its folder, its stderr to $work/$1.err; sets pid.
+start() {
+  if [ "$1" = linux ]; then "$work/linux/zupel" 2>"$work/linux.err" &
+  else wine "$work/windows/zupel.exe" 2>"$work/windows.err" &
+  fi
+  pid=$!
+}
+# Starts an existing slime, waits for its window and finds the room (light cyan) on screen.
+start_slime() {
+  start "$1"
+  main=$(wait_window "^ZUPEL$") || { echo "FAILED: no main window on $1"; return 1; }
+  sleep 1.5
+  import -window root "$work/shot.png"
+  read -r room_x room_y <<<"$(convert "$work/shot.png" -fill black +opaque '#C0FFFF' \
+    -fill white -opaque '#C0FFFF' -format '%@' info: | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1 \2/')"
+}
+# Clicks at client pixels; the room's top-left corner is at client (7, 16).
+click_at() { xdotool mousemove $((room_x - 7 + $1)) $((room_y - 16 + $2)) click 1; }
+feed() { click_at 316 28; sleep 0.5; }
+teach() {  # teach $1: with thirty words known, a new word is learned within a few tries
+  click_at 428 28
+  sleep 0.5
+  for _ in $(seq 1 10); do
+    xdotool type --delay 40 "$1"
+    xdotool key Return sleep 0.5
+    [ "$(stat -c %s "$work/$system/word.sura")" -gt 600 ] && break
+  done
+}
+quit() {
+  xdotool windowfocus "$main" 2>/dev/null
+  xdotool key alt+f sleep 0.5 key x
+  wait_exit "$pid" 100 || { echo "FAILED: the game on $system did not quit"; kill "$pid"; }
+}
+grown_slime() {  # a grown-up's meters stand still, so its files depend on the actions alone
+  python3 "$e2e/make_slime.py" "$work/$system" --name すらいむ --age 40 \
+    --words "$(seq -s, -f 'w%02g' 1 30)" "$@"
+}
+# Every byte but the meters (bytes 14 to 17 of data.sura), which each start draws at random.
+unmetered() { { head -c 14 "$1"; tail -c 14 "$1"; } | od -An -tx1; }
+same_files() {
+  test "$(unmetered "$1/data.sura")" = "$(unmetered "$2/data.sura")" &&
+    cmp -s "$1/word.sura" "$2/word.sura" && cmp -s "$1/big.sura" "$2/big.sura"
+}
+keep() { rm -rf "${work:?}/$2" && cp -r "$work/$1" "$work/$2"; }
+
+# 1. A first start: name the slime and quit.
+for system in linux windows; do
+  fresh $system
+  start $system
+  wait_window "^ $" >/dev/null
+  sleep 1
+  xdotool type --delay 60 "Zupel"
+  xdotool key Return sleep 0.3 key Return
+  main=$(wait_window "^ZUPEL$")
+  sleep 1
+  quit
+done
+check "a new slime is stored alike" same_files "$work/linux" "$work/windows"
+
+# 2. Feed a grown-up slime named in Japanese and teach it a word: the same bytes.
+for system in linux windows; do
+  fresh $system
+  grown_slime
+  start_slime $system && feed && teach hello && quit
+done
+check "the taught word is in word.sura" test "$(tail -c 20 "$work/windows/word.sura")" = "hello               "
+check "the save files are equal byte for byte" same_files "$work/linux" "$work/windows"
+keep linux linux_saved
+keep windows windows_saved
+
+# 3. Each carries on the slime the other saved: its window opens straight away (no naming),
+#    and quitting stores it unchanged.
+system=linux
+fresh linux && cp "$work"/windows_saved/*.sura "$work/linux/"
+start_slime linux && quit
+check "the Linux build carries on the Windows build's slime" same_files "$work/linux" "$work/windows_saved"
+system=windows
+fresh windows && cp "$work"/linux_saved/*.sura "$work/windows/"
+start_slime windows && quit
+check "the Windows build carries on the Linux build's slime" same_files "$work/windows" "$work/linux_saved"
+
+# 4. A record with a temperature the game could never have written: the same report, the same
+#    mended record.
+for system in linux windows; do
+  fresh $system
+  grown_slime --ondo 32767
+  start_slime $system && quit
+done
+report() { tr -d '\r' <"$work/$1.err" | grep '^zupel'; }
+check "the damaged record is reported ($(report windows))" test -n "$(report windows)"
+check "in the same words on both systems" test "$(report linux)" = "$(report windows)"
+check "and mended alike" same_files "$work/linux" "$work/windows"
+
+# 5. A log-off while the slime is fed saves it as a close does (on Linux: SIGTERM).
+for system in linux windows; do
+  fresh $system
+  grown_slime
+  start_slime $system && feed
+  if [ $system = linux ]; then kill -TERM "$pid"; else wineboot --end-session; fi
+  check "the game on $system ends" wait_exit "$pid" 100
+done
+check "the log-off saved the fed slime as SIGTERM does on Linux" same_files "$work/linux" "$work/windows"
+check "and released the lock" test ! -e "$work/windows/zupel.lock"
+
+finish
