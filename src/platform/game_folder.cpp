@@ -63,11 +63,7 @@ GameFolder findGameFolder() {
 #endif
     const QString folder = QCoreApplication::applicationDirPath();
     if (folder.isEmpty()) throw GameFolderError("the system does not say where the program is");
-#ifdef Q_OS_WIN
-    return {std::filesystem::path(folder.toStdWString()), folder};
-#else
     return {std::filesystem::path(QFile::encodeName(folder).toStdString()), folder};
-#endif
 }
 
 }  // namespace zupel

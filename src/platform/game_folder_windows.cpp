@@ -2,6 +2,8 @@
 
 #include "game_folder.h"
 
+#include <string>
+
 namespace zupel {
 
 GameFolder gameFolderAt(const std::filesystem::path& folder) {
@@ -15,7 +17,10 @@ GameFolder findGameFolder() {
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return gameFolderAt(std::filesystem::current_path());
+        if (length == 0) {
+            throw GameFolderError("Windows does not tell where the program is (error " +
+                                  std::to_string(GetLastError()) + ")");
+        }
         if (length < buffer.size()) {
             buffer.resize(length);
             break;
