@@ -35,7 +35,8 @@ fresh() {
   if [ "$1" = linux ]; then
     cp "$linux_src"/zupel "$linux_src"/*.wav "$linux_src"/zupelhelp.hlp "$work/linux/"
   else
-    cp "$windows_src"/zupel.exe "$windows_src"/*.wav "$windows_src"/zupelhelp.hlp "$work/windows/"
+    cp -r "$windows_src"/zupel.exe "$windows_src"/*.wav "$windows_src"/zupelhelp.hlp \
+      "$windows_src"/translations "$work/windows/"
   fi
 }
 # Starts the game of $1 in its folder, its stderr to $work/$1.err; sets pid.
