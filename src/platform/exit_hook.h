@@ -1,6 +1,7 @@
-// A last action for an ending through exit(), which is how Qt's X11 plugin ends the program
-// when the connection to the display breaks (the X server died). The game's own ways out never
-// pass through exit(), so the action runs only then, with main()'s objects still alive.
+// A last action for an ending through exit() or _exit(), which is how Qt's X11 and Wayland
+// plugins end the program when the connection to the display breaks (the X server or the
+// compositor died). The game's own ways out pass through neither, so the action runs only then,
+// on the main thread, with main()'s objects still alive.
 #pragma once
 
 #include <functional>

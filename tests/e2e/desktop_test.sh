@@ -2,7 +2,8 @@
 # The game on today's desktops.
 # Under openbox: a slime calling for attention brings its window up and flags it, but every key
 # the player types into another window meanwhile lands there.
-# Under weston, as a native Wayland client: named, played, helped and saved. Weston runs in our
+# Under weston, as a native Wayland client: named, played, helped and saved, also when the
+# compositor itself goes away. Weston runs in our
 # Xvfb (its x11 backend has a keyboard and a pointer; the headless one has no input seat, and
 # Qt 6.4 then crashes in QWaylandInputDevice::textInput).
 # usage: desktop_test.sh GAME_FOLDER
@@ -47,6 +48,7 @@ wait "$pid" "$wm" 2>/dev/null
 socket=zupel-wayland
 weston --backend=x11-backend.so --socket="$socket" --width=1000 --height=740 --idle-time=0 \
   >"$work/weston.log" 2>&1 &
+weston=$!
 for _ in $(seq 1 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 xdotool mousemove 500 400 # X gives the keyboard to the window under the pointer: weston's
 sleep 2                   # its panel and background come up
@@ -70,5 +72,14 @@ check "the game runs on with its help open" kill -0 "$pid"
 kill -TERM "$pid" # as a desktop ends its session: saved as a closed window is
 check "told to end, it ends" wait_exit "$pid" 50 || kill -9 "$pid"
 check "saved at 50 degrees ($(record))" grep -q "ondo=50 .*state=1" <(record)
+python3 "$here/make_slime.py" "$work/game" --age 10 --days-ago 3 --ondo 50
+launch_wayland
+keys Up
+kill -9 "$weston" # the compositor goes away under a running game: saved as a closed window is
+check "without its compositor the game ends" wait_exit "$pid" 100 || kill -9 "$pid"
+wait "$pid"
+check "with status 1 ($?)" test $? -eq 1
+check "saved at 40 degrees, today ($(record))" grep -q "ondo=40 .*state=1 lastdate=$today" <(record)
+check "its lock is gone" test ! -e "$work/game/zupel.lock"
 check "no fault reported" test -z "$(grep -E 'ERROR|Sanitizer|runtime error' "$work/err")"
 finish
