@@ -3,9 +3,9 @@
 # Under openbox: a slime calling for attention brings its window up and flags it, but every key
 # the player types into another window meanwhile lands there.
 # Under weston, as a native Wayland client: named, played, helped and saved, also when the
-# compositor itself goes away. Weston runs in our
-# Xvfb (its x11 backend has a keyboard and a pointer; the headless one has no input seat, and
-# Qt 6.4 then crashes in QWaylandInputDevice::textInput).
+# compositor itself goes away. Weston runs in our Xvfb (its x11 backend has a keyboard and a
+# pointer; the headless one has no input seat, and Qt 6.4 then crashes in
+# QWaylandInputDevice::textInput).
 # usage: desktop_test.sh GAME_FOLDER
 set -uo pipefail
 game_src=$1
