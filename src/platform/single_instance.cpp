@@ -13,9 +13,24 @@
 #include <cerrno>
 #include <cstring>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace zupel {
 namespace {
+
+// The name QLockFile writes into a lock for this machine. On Windows that is the computer's own
+// name (upper case, 15 letters at most), not the host name QSysInfo gives.
+QString thisMachine() {
+#ifdef Q_OS_WIN
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1];
+    DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &length) ? QString::fromWCharArray(name, length) : QString();
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
 
 #ifdef Q_OS_UNIX
 // QLockFile tells only "permission" or "unknown"; the system's own words come from trying the
@@ -25,7 +40,7 @@ std::string whyNoLock(const QString& path) {
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return std::strerror(errno);
     const QByteArray probe = QByteArray::number(::getpid()) + '\n' + "zupel\n" +
-                             QSysInfo::machineHostName().toUtf8() + '\n';
+                             thisMachine().toUtf8() + '\n';
     errno = 0;
     const bool written =
         ::write(fd, probe.constData(), probe.size()) == probe.size() && ::fsync(fd) == 0;
@@ -82,7 +97,7 @@ SingleInstance::Result SingleInstance::acquire() {
         if (lock_.getLockInfo(&pid, &host, &application)) {
             // QLockFile has already taken over a lock of a dead copy on this machine, so a
             // readable lock from here is a live copy's. Another machine's copy cannot be seen.
-            if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+            if (!host.isEmpty() && host != thisMachine()) {
                 return {Outcome::maybeElsewhere, host.toStdString(), {}};
             }
             return {Outcome::runningHere, {}, {}};

@@ -2,7 +2,7 @@
 # The Windows program under Wine in Xvfb beside the Linux program, doing the same things on
 # the same day: their save files must be equal byte for byte (but for the two meters each start
 # draws at random), each must carry on a slime the other saved, a damaged record must get the
-# same report, and a log-off must save as a close.
+# same report, a second start must end quietly, and a log-off must save as a close.
 # usage: wine_game_test.sh LINUX_GAME_FOLDER WINDOWS_GAME_FOLDER|zupel-...-windows-x64.zip
 # KEEP=1 keeps its work folder (the save files of every step) and says where.
 set -uo pipefail
@@ -132,7 +132,16 @@ check "the damaged record is reported ($(report windows))" test -n "$(report win
 check "in the same words on both systems" test "$(report linux)" = "$(report windows)"
 check "and mended alike" same_files "$work/linux" "$work/windows"
 
-# 5. A log-off while the slime is fed saves it as a close does (on Linux: SIGTERM).
+# 5. A second start on the running slime ends at once, without a message: the lock names this
+#    very machine, though Windows names the machine in it otherwise than the host name.
+system=windows
+fresh windows && grown_slime
+check "the slime's window opens on Windows" start_slime windows
+first=$pid
+check "a second start on Windows ends at once, with status 0" timeout 20 wine "$work/windows/zupel.exe"
+pid=$first && quit
+
+# 6. A log-off while the slime is fed saves it as a close does (on Linux: SIGTERM).
 for system in linux windows; do
   fresh $system
   grown_slime
