@@ -11,7 +11,7 @@ failed=0
 check() {  # check "what" command...
   local what=$1
   shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; return 1; fi
 }
 
 cmake --install "$build" --prefix "$work/install/usr" >/dev/null
