@@ -44,26 +44,18 @@ message("\${who}")
 SCRIPT
 maintainer_for() { env -u DEBFULLNAME -u DEBEMAIL "$@" cmake -P "$work/who.cmake" 2>&1; }
 account=$(getent passwd "$(id -un)" | cut -d: -f5 | cut -d, -f1)
-for row in "DEBFULLNAME=Ann Packer|DEBEMAIL=ann@example.org|Ann Packer <ann@example.org>" \
-           "DEBEMAIL=Ann Packer <ann@example.org>||Ann Packer <ann@example.org>" \
-           "DEBEMAIL=ann@example.org||${account:-$(id -un)} <ann@example.org>" \
-           "||${account:-$(id -un)} <$(id -un)@"; do
-  IFS='|' read -r first second expected <<<"$row"
-  got=$(maintainer_for ${first:+"$first"} ${second:+"$second"})
-  check "the maintainer for '$first' '$second' is '$expected...' ($got)" \
-    test "${got#"$expected"}" != "$got"
-done
+check "DEBEMAIL may name the maintainer too" \
+  test "$(maintainer_for "DEBEMAIL=Ann Packer <ann@example.org>")" = "Ann Packer <ann@example.org>"
+check "without either, the building user is ($(maintainer_for))" \
+  grep -q "^${account:-$(id -un)} <$(id -un)@" <<<"$(maintainer_for)"
 check "the package names who built it" \
   test "$(dpkg-deb -f "$deb" Maintainer)" = "Package Tester <tester@example.org>"
-check "and so does its changelog" zgrep -q '^ -- Package Tester <tester@example.org>  ' \
-  "$work/install/usr/share/doc/zupel/changelog.gz"
-check "it names no web page nobody gave" test -z "$(dpkg-deb -f "$deb" Homepage)"
 address='https?://[^ "<>]*|[[:alnum:]._-]+@[[:alnum:].-]+\.[[:alpha:]]+'
 addresses=$({ grep -rIh . "$work/install"; find "$work/install" -name '*.gz' -exec zcat {} +
               dpkg-deb -f "$deb"; } | grep -oE "$address" | sort -u)
 owned=$(printf '%s\n' tester@example.org \
   https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/ | sort)
-check "the only addresses it holds are the builder's and the copyright format's ($addresses)" \
+check "its only addresses, changelog and fields too, are the builder's and the copyright format's" \
   test "$addresses" = "$owned"
 
 copyright=$work/install/usr/share/doc/zupel/copyright
@@ -76,9 +68,6 @@ check "its licences point at no file an installed system lacks" \
 entry=$work/install/usr/share/applications/org.zupel.zupel.desktop
 check "the menu entry names the installed program by its full path" \
   test "$(sed -n 's/^Exec=//p' "$entry")" = "$work/install/usr/games/zupel"
-check "the description and the man page say a new slime needs care at once" \
-  bash -c "dpkg-deb -f '$deb' Description | grep -q 'within a minute or two' &&
-           zgrep -q 'within a minute or two' '$work/install/usr/share/man/man6/zupel.6.gz'"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 check "it depends on the Qt libraries the program links ($depends)" grep -q 'libqt6widgets6' <<<"$depends"
@@ -94,10 +83,9 @@ cmake -S "$source" -B "$work/given" -G Ninja -DBUILD_TESTING=OFF -DZUPEL_BENCH=O
   -DZUPEL_HOMEPAGE_URL='https://example.org/zupel?a&b' \
   -DZUPEL_SCREENSHOT_URL=https://example.org/slime.png >/dev/null
 given=$work/given/dist/org.zupel.zupel.metainfo.xml
-check "a page and a picture given are shipped" bash -c \
-  "grep -q '<url type=\"homepage\">https://example.org/zupel?a&amp;b</url>' '$given' &&
-   grep -q '<image>https://example.org/slime.png</image>' '$given'"
-check "appstreamcli accepts them" appstreamcli validate --no-net --pedantic "$given" >/dev/null
+check "a page and a picture given are shipped, and appstreamcli accepts them" bash -c \
+  "grep -q 'homepage\">https://example.org/zupel?a&amp;b<' '$given' && grep -q 'slime.png<' '$given' &&
+   appstreamcli validate --no-net --pedantic '$given' >/dev/null"
 
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
 check "lintian finds no error and no warning" bash -c "! grep -q '^[EW]:' '$work/lintian.log'"
