@@ -59,10 +59,10 @@ check "its only addresses, changelog and fields too, are the builder's and the c
   test "$addresses" = "$owned"
 
 copyright=$work/install/usr/share/doc/zupel/copyright
-for pattern in $(sed -n 's/^Files: //p' "$copyright"); do
+while read -r pattern; do
   check "the copyright's Files: $pattern names files of the source" \
     bash -c "cd '$source' && compgen -G '$pattern' >/dev/null"
-done
+done < <(sed -n 's/^Files: //p' "$copyright")
 check "its licences point at no file an installed system lacks" \
   bash -c "! sed -n '/^License: /,\$p' '$copyright' | grep -E '[[:alnum:]_]+/[[:alnum:]_.-]+\.txt'"
 entry=$work/install/usr/share/applications/org.zupel.zupel.desktop
