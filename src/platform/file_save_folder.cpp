@@ -32,7 +32,8 @@ public:
         // keep their saves in synced folders. (O_NONBLOCK does nothing to an ordinary file.)
         struct stat info {};
         if (::stat(path_.c_str(), &info) == 0) refuseUnlessOrdinary(info.st_mode);
-        fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0644);
+        // A new file takes the modes the player's umask gives: private in an installed copy.
+        fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
         if (fd_ < 0) fail("open", errno);
         if (::fstat(fd_, &info) != 0) info.st_mode = 0;
         try {

@@ -1,8 +1,8 @@
 #include "game_places.h"
 
-#include <QFile>
-#include <QStandardPaths>
 #include <system_error>
+
+#include "player_folders.h"
 
 namespace zupel {
 
@@ -20,9 +20,9 @@ GamePlaces findGamePlaces() {
     const std::filesystem::path data = installedDataFolder(program.bytes);
     if (data.empty()) return {program, program};
 
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (own.isEmpty()) throw SaveFolderError{"~/.local/share/zupel", "no home folder is known"};
-    const std::filesystem::path saves(QFile::encodeName(own).toStdString());
+    keepNewFilesPrivate();  // the copy is shared by every player; each slime is its player's
+    const std::filesystem::path saves = playerDataFolder();
+    if (saves.empty()) throw SaveFolderError{"~/.local/share/zupel", "no home folder is known"};
     std::error_code error;
     std::filesystem::create_directories(saves, error);
     if (error) throw SaveFolderError{saves.string(), error.message()};

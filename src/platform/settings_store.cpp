@@ -2,8 +2,9 @@
 
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <memory>
+
+#include "player_folders.h"
 
 namespace zupel {
 namespace {
@@ -11,8 +12,8 @@ namespace {
 // The store's file where the store is a file; empty where it is the registry or a property list.
 QString storeFile() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/zupel/zupel.conf";
+    const QString folder = playerConfigFolder().forQt;
+    return folder.isEmpty() ? folder : folder + "/zupel.conf";
 #else
     return {};
 #endif
@@ -67,8 +68,8 @@ bool SettingsStore::write(const std::string& key, const std::string& value) {
 std::string SettingsStore::location() const {
     // Named without opening it: the store reads its file as it opens, and the file may be the
     // FIFO that kept the settings from being written.
-    const QString file = storeFile();
-    return (file.isEmpty() ? openStore()->fileName() : file).toStdString();
+    if (storeFile().isEmpty()) return openStore()->fileName().toStdString();
+    return (playerConfigFolder().bytes / "zupel.conf").string();
 }
 
 }  // namespace zupel

@@ -23,8 +23,10 @@
 namespace {
 
 // The game has ended: every write has already reached the disk and the save files are closed,
-// so leave at once, from wherever we are, with no further event handled.
-[[noreturn]] void leave(zupel::SingleInstance& instance, int status) {
+// so leave at once, from wherever we are, with no further event handled, and leave no way in.
+[[noreturn]] void leave(zupel::RaiseListener& raising, zupel::SingleInstance& instance,
+                        int status) {
+    raising.close();
     instance.release();
     std::fflush(nullptr);
     std::_Exit(status);
@@ -112,11 +114,11 @@ int main(int argc, char** argv) {
     bool windowGone = false;  // no message box can be shown any more
     GameDriver driver(game, form, [&](const SaveFileError& error) {
         reportSaveFileFailure(error, /*withWindow=*/!windowGone);
-        leave(instance, 2);
+        leave(raiseListener, instance, 2);
     });
     shell.setBeforeModal([&] { driver.sync(); });
     shell.setAfterModal([&] { driver.tick(); });
-    shell.setOnEnd([&] { leave(instance, endStatus); });
+    shell.setOnEnd([&] { leave(raiseListener, instance, endStatus); });
     shell.setRunHandler([&](const std::function<void()>& handler) { driver.call(handler); });
     driver.bindControls();
 
@@ -128,7 +130,8 @@ int main(int argc, char** argv) {
         windowGone = true;
         endStatus = 1;
         driver.closeWithoutWindow();
-        leave(instance, driver.failed() ? 2 : 1);  // the game had ended, or a report was open
+        // The game had ended, or a report was open.
+        leave(raiseListener, instance, driver.failed() ? 2 : 1);
     });
 
     driver.call([&] { game.Form_Load(); });

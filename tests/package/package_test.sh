@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The Debian package holds exactly what `cmake --install` lays out, with its dependencies
-# computed from the program, and the desktop's and Debian's own validators accept it.
+# computed from the program, and the desktop's and Debian's own validators accept it. It names
+# who built it and no address the game does not own.
 # usage: package_test.sh BUILD_DIR
 set -uo pipefail
 build=$(cd "$1" && pwd)
+source=$(cd "$(dirname "$0")/../.." && pwd)
+# Who builds the package, as Debian's tools are told (example.org belongs to nobody).
+export DEBFULLNAME="Package Tester" DEBEMAIL=tester@example.org
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -32,6 +36,39 @@ done
 check "the copyright file carries the IPA Font License" \
   grep -q 'IPA Font License Agreement v1.0' "$work/install/usr/share/doc/zupel/copyright"
 
+# The maintainer is who builds the package: named by DEBFULLNAME and DEBEMAIL, or else the user.
+cat >"$work/who.cmake" <<SCRIPT
+include([[$source/dist/linux/maintainer.cmake]])
+zupel_package_maintainer("" who)
+message("\${who}")
+SCRIPT
+maintainer_for() { env -u DEBFULLNAME -u DEBEMAIL "$@" cmake -P "$work/who.cmake" 2>&1; }
+account=$(getent passwd "$(id -un)" | cut -d: -f5 | cut -d, -f1)
+check "DEBEMAIL may name the maintainer too" \
+  test "$(maintainer_for "DEBEMAIL=Ann Packer <ann@example.org>")" = "Ann Packer <ann@example.org>"
+check "without either, the building user is ($(maintainer_for))" \
+  grep -q "^${account:-$(id -un)} <$(id -un)@" <<<"$(maintainer_for)"
+check "the package names who built it" \
+  test "$(dpkg-deb -f "$deb" Maintainer)" = "Package Tester <tester@example.org>"
+address='https?://[^ "<>]*|[[:alnum:]._-]+@[[:alnum:].-]+\.[[:alpha:]]+'
+addresses=$({ grep -rIh . "$work/install"; find "$work/install" -name '*.gz' -exec zcat {} +
+              dpkg-deb -f "$deb"; } | grep -oE "$address" | sort -u)
+owned=$(printf '%s\n' tester@example.org \
+  https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/ | sort)
+check "its only addresses, changelog and fields too, are the builder's and the copyright format's" \
+  test "$addresses" = "$owned"
+
+copyright=$work/install/usr/share/doc/zupel/copyright
+while read -r pattern; do
+  check "the copyright's Files: $pattern names files of the source" \
+    bash -c "cd '$source' && compgen -G '$pattern' >/dev/null"
+done < <(sed -n 's/^Files: //p' "$copyright")
+check "its licences point at no file an installed system lacks" \
+  bash -c "! sed -n '/^License: /,\$p' '$copyright' | grep -E '[[:alnum:]_]+/[[:alnum:]_.-]+\.txt'"
+entry=$work/install/usr/share/applications/org.zupel.zupel.desktop
+check "the menu entry names the installed program by its full path" \
+  test "$(sed -n 's/^Exec=//p' "$entry")" = "$work/install/usr/games/zupel"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 check "it depends on the Qt libraries the program links ($depends)" grep -q 'libqt6widgets6' <<<"$depends"
 check "it depends on the font it draws from" grep -q 'fonts-ipafont-gothic' <<<"$depends"
@@ -41,8 +78,17 @@ check "desktop-file-validate accepts the menu entry" \
   desktop-file-validate "$share/applications/org.zupel.zupel.desktop"
 check "appstreamcli accepts the metainfo" \
   appstreamcli validate --no-net --pedantic "$share/metainfo/org.zupel.zupel.metainfo.xml"
-lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1
-check "lintian finds no error" bash -c "! grep -q '^E:' '$work/lintian.log'"
+# The page and picture a packager names reach the AppStream data, which stays valid.
+cmake -S "$source" -B "$work/given" -G Ninja -DBUILD_TESTING=OFF -DZUPEL_BENCH=OFF \
+  -DZUPEL_HOMEPAGE_URL='https://example.org/zupel?a&b' \
+  -DZUPEL_SCREENSHOT_URL=https://example.org/slime.png >/dev/null
+given=$work/given/dist/org.zupel.zupel.metainfo.xml
+check "a page and a picture given are shipped, and appstreamcli accepts them" bash -c \
+  "grep -q 'homepage\">https://example.org/zupel?a&amp;b<' '$given' && grep -q 'slime.png<' '$given' &&
+   appstreamcli validate --no-net --pedantic '$given' >/dev/null"
+
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+check "lintian finds no error and no warning" bash -c "! grep -q '^[EW]:' '$work/lintian.log'"
 grep '^[EW]:' "$work/lintian.log"
 
 echo "$passed passed, $failed failed"

@@ -1,5 +1,6 @@
 // The lock file: only a live copy on this machine means "already running"; a stale or
 // unreadable lock is taken over; another machine's lock and a lock that cannot be made are told.
+// A second start calls the running copy forward.
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -10,12 +11,15 @@
 #include <QMessageBox>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
 #include "failure_report.h"
+#include "raise_request.h"
 #include "single_instance.h"
 #include "ui_fixture.h"
 
@@ -85,6 +89,18 @@ TEST(Lock, ALockThatCannotBeMadeSaysWhy) {
     EXPECT_EQ(denied.reason, "Permission denied");
 }
 
+// A socket bound at `at` and closed without being taken away, as a copy that crashed leaves it.
+bool leaveSocketAt(const QByteArray& at) {
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    if (at.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
+    std::memcpy(address.sun_path, at.constData(), at.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 TEST(Lock, WhatIsNoOrdinaryFileIsALockThatCannotBeMade) {
     const struct {
         const char* what;
@@ -93,19 +109,7 @@ TEST(Lock, WhatIsNoOrdinaryFileIsALockThatCannotBeMade) {
     } cases[] = {
         {"a FIFO", [](const QByteArray& at) { return ::mkfifo(at, 0644) == 0; },
          "Is a FIFO, not an ordinary file"},
-        {"a socket",
-         [](const QByteArray& at) {
-             sockaddr_un address = {};
-             address.sun_family = AF_UNIX;
-             if (at.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
-             std::memcpy(address.sun_path, at.constData(), at.size());
-             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-             const bool bound =
-                 ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-             ::close(fd);
-             return bound;
-         },
-         "Is a socket, not an ordinary file"},
+        {"a socket", leaveSocketAt, "Is a socket, not an ordinary file"},
         {"a link to nothing", [](const QByteArray& at) { return ::symlink("gone", at) == 0; },
          "Is a symbolic link to nothing"},
         {"a link to a folder", [](const QByteArray& at) { return ::symlink("/", at) == 0; },
@@ -122,6 +126,47 @@ TEST(Lock, WhatIsNoOrdinaryFileIsALockThatCannotBeMade) {
         EXPECT_EQ(result.reason, c.reason);
         struct stat left = {};
         EXPECT_EQ(::lstat(lock, &left), 0) << "what the player put there stays";
+    }
+}
+
+// A second start calls the running copy through the socket that copy made beside the save files,
+// however long the folder's path; the copy takes that socket, and nothing else, away at the end.
+TEST(Raise, ASecondStartReachesOnlyTheSocketTheRunningCopyMade) {
+    using Step = std::function<bool(const QByteArray& socket)>;
+    const Step nothing = [](const QByteArray&) { return true; };
+    const Step file = [](const QByteArray& at) { return QFile(at).open(QIODevice::WriteOnly); };
+    const struct {
+        const char* what;
+        std::string folder;  // under a fresh temporary folder
+        Step before;         // puts something at the socket's place
+        Step meanwhile;      // done while the copy runs
+        bool answers;
+    } cases[] = {
+        {"a path past a socket address's length", std::string(120, 'x') + "/\xff" + "/saves",
+         nothing, nothing, true},
+        {"a socket a crashed copy left", "saves", leaveSocketAt, nothing, true},
+        {"an ordinary file", "saves", file, nothing, false},
+        {"a file put in the socket's place while the game runs", "saves", nothing,
+         [file](const QByteArray& at) { return ::unlink(at) == 0 && file(at); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir root;
+        const std::filesystem::path folder = root.path().toStdString() + "/" + c.folder;
+        std::filesystem::create_directories(folder);
+        const QByteArray socket = QByteArray::fromStdString((folder / "zupel.socket").string());
+        ASSERT_TRUE(c.before(socket));
+        int raised = 0;
+        RaiseListener listener(folder, [&] { ++raised; });
+        ASSERT_TRUE(c.meanwhile(socket));
+        EXPECT_EQ(askRunningCopyToRaise(folder), c.answers);
+        QTest::qWait(50);
+        EXPECT_EQ(raised, c.answers ? 1 : 0);
+        listener.close();
+        struct stat left = {};
+        EXPECT_EQ(::lstat(socket, &left) == 0, !c.answers) << "only the game's socket goes";
+        EXPECT_FALSE(askRunningCopyToRaise(folder)) << "the ended copy is not called";
+        std::filesystem::remove_all(root.path().toStdString());  // past what QTemporaryDir names
     }
 }
 
