@@ -259,11 +259,11 @@ Reason: %2</translation>
     </message>
     <message>
         <source>名前：</source>
-        <translation>Name:</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>年齢：</source>
-        <translation>Age:</translation>
+        <translation>Age</translation>
     </message>
     <message>
         <source>日</source>
@@ -271,7 +271,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>温度：</source>
-        <translation>Temp:</translation>
+        <translation>Temp</translation>
     </message>
     <message>
         <source>様子</source>
@@ -323,6 +323,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>日本語</source>
+        <extracomment>The name of the language in the language itself: the same in every translation.</extracomment>
         <translation>日本語</translation>
     </message>
     <message>
@@ -351,7 +352,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>画像</source>
-        <translation>Picture</translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>参照</source>

@@ -218,7 +218,8 @@ void MainForm::buildControls(QWidget* client) {
     namebox = panelLabel(client, pxRect(5160, 1560, 1695, 255), "すらいむ", Qt::white);
     panelLabel(client, pxRect(4440, 1800, 735, 255), PlayerText::ja("年齢："), Qt::yellow);
     agebox = panelLabel(client, pxRect(5160, 1800, 975, 255), "", Qt::white);
-    panelLabel(client, pxRect(6360, 1800, 255, 255), PlayerText::ja("日"), Qt::yellow);
+    // As wide as the panel leaves, for a unit longer than one character.
+    panelLabel(client, pxRect(6360, 1800, 555, 255), PlayerText::ja("日"), Qt::yellow);
     panelLabel(client, pxRect(4440, 2040, 735, 255), PlayerText::ja("温度："), Qt::yellow);
     ondobox = panelLabel(client, pxRect(5160, 2040, 615, 255), "50", Qt::white);
     panelLabel(client, pxRect(6000, 2040, 255, 255), "℃", Qt::yellow);
