@@ -185,17 +185,20 @@ bool WindowShell::writeSetting(const std::string& key, const std::string& value)
 }
 
 void WindowShell::reportSettingsNotSaved() {
+    reportUnwrittenSetting("the room keeps its new look only until the game ends",
+                           PlayerText::ja("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
+                                          "次に起動したときは、前の部屋に戻ります。\n\n"
+                                          "ファイル: %1"),
+                           chooserOwner(&form_));
+}
+
+void WindowShell::reportUnwrittenSetting(const std::string& consequence, const char* message,
+                                         QWidget* owner) {
     const std::string where = settings_.location();
-    warn("cannot write the settings file " + where +
-         "; the room keeps its new look only until the game ends");
+    warn("cannot write the settings file " + where + "; " + consequence);
     modal([&] {
-        showMessageBox(
-            QMessageBox::Warning, "ZUPEL",
-            translated(PlayerText::ja("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
-                                      "次に起動したときは、前の部屋に戻ります。\n\n"
-                                      "ファイル: %1"))
-                .arg(QString::fromStdString(where)),
-            chooserOwner(&form_));
+        showMessageBox(QMessageBox::Warning, "ZUPEL",
+                       translated(message).arg(QString::fromStdString(where)), owner);
     });
 }
 
@@ -241,18 +244,11 @@ void WindowShell::chooseLanguage(Language language) {
     // An open help is read again in the language chosen.
     if (help_ && help_->isVisible()) help_->showContents(helpPath());
     if (settings_.write(kLanguageKey, settingOf(language))) return;
-    const std::string where = settings_.location();
-    warn("cannot write the settings file " + where +
-         "; the next start speaks the language it spoke before");
-    modal([&] {
-        showMessageBox(
-            QMessageBox::Warning, "ZUPEL",
-            translated(PlayerText::ja("言語の設定を設定ファイルに書き込めませんでした。\n"
-                                      "次に起動したときは、前の言語に戻ります。\n\n"
-                                      "ファイル: %1"))
-                .arg(QString::fromStdString(where)),
-            &form_);
-    });
+    reportUnwrittenSetting("the next start speaks the language it spoke before",
+                           PlayerText::ja("言語の設定を設定ファイルに書き込めませんでした。\n"
+                                          "次に起動したときは、前の言語に戻ります。\n\n"
+                                          "ファイル: %1"),
+                           &form_);
 }
 
 void WindowShell::showMessage(const std::string& text, const std::string& title) {

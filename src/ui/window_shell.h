@@ -63,6 +63,10 @@ private:
     // Shows a modal dialog between the two callbacks above; returns what `show` returns.
     template <typename Show>
     auto modal(Show show);
+    // Tells whoever started the game, and the player in a message box over `owner`, that a
+    // setting did not reach the settings file; `message` is marked PlayerText and names it as %1.
+    void reportUnwrittenSetting(const std::string& consequence, const char* message,
+                                QWidget* owner);
     // The help document in the language spoken, where the game folder has it.
     QString helpPath() const;
 

@@ -72,7 +72,7 @@ wait "$pid"; status=$?
 check "a broken save folder ends with a non-zero status ($status)" test "$status" -ne 0
 check "the report names the file" grep -q "big.sura" "$work/stderr6"
 
-# 7. On a desktop in any other language the window is English; File -> Language switches it to
+# 7. On a Japanese desktop the window is Japanese, on a desktop in any other language English; File -> Language switches it to
 #    the very Japanese of a Japanese desktop at once, and the choice outlives a restart. A slime
 #    named in English is the same bytes as one named in Japanese.
 in_english() { LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8 "$@"; }
@@ -97,9 +97,10 @@ quit_from_menu() {
   wait_exit "$pid" 50
 }
 
+rm "$XDG_CONFIG_HOME/zupel/zupel.conf"  # no choice made: the desktop's language
 fresh_folder
 python3 "$here/make_slime.py" "$work/game" --age 40
-launch_game
+LANGUAGE=ja launch_game
 main=$(wait_window "^ZUPEL$")
 menu_bar japanese
 quit_from_menu

@@ -2,6 +2,7 @@
 // its sentences, the letters a save file cannot hold, and the switch back to the exact Japanese.
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,15 @@ TEST_F(English, TheMenuSwitchesEveryTextAtOnceAndBackToTheSameJapanese) {
     QCoreApplication::processEvents();
     EXPECT_EQ(store().value("setting/language").toString(), "ja");
     EXPECT_EQ(textsOf(form.get()), japanese);  // byte for byte as before
+}
+
+TEST_F(English, AChoiceTheSettingsCannotKeepIsSpokenAllTheSameAndReported) {
+    QDir().mkpath(store().fileName());  // a folder where the settings file belongs
+    const QStringList texts = textsOfDialog([this] { form->english->trigger(); });
+    QDir().rmdir(store().fileName());
+    EXPECT_TRUE(texts.join('\n').contains("The language could not be written"))
+        << texts.join('|').toStdString();
+    EXPECT_EQ(spokenLanguage(), Language::english);
 }
 
 TEST_F(English, EveryDialogAndMessageSpeaksEnglish) {
