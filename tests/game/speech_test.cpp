@@ -182,6 +182,20 @@ TEST_F(Speech, SaysOnlyTheFirstTenCharactersOfAWordWithoutTrailingBlanks) {
     EXPECT_EQ(controls().wordbox.japanese(), "ab cd");
 }
 
+// Its own words are the pieces the window translates; its name and the words it learned stay
+// as they are held, whatever they spell.
+TEST_F(Speech, OnlyItsOwnWordsAreMarkedForTranslation) {
+    storeWords({"は", "が", "元気？"});
+    pet().name = "大好き    ";
+    speakWith(12, {kind(3), pick(3, 12), pick(1, 3)});
+    EXPECT_EQ(controls().wordbox,
+              asHeld("大好き      ") + own("は") + asHeld("  元気？") + own("？"));
+    speakWith(12, {kind(6), pick(1, 12), pick(2, 12), pick(2, 5)});
+    EXPECT_EQ(controls().wordbox, asHeld("は  ") + own("が") + asHeld("  が"));
+    speakWith(12, {kind(4)});
+    EXPECT_EQ(controls().wordbox, own("大好き"));
+}
+
 // A word count larger than the file: the records beyond its end are empty words.
 TEST_F(Speech, ARecordBeyondTheFileIsAnEmptyWord) {
     speakWith(20, {kind(1), pick(20, 20), pick(2, 5)});
