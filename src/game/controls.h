@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "spoken_line.h"
+
 namespace zupel {
 
 // Colours are 0x00BBGGRR: red in the lowest byte.
@@ -34,12 +36,13 @@ struct Pointer {
 };
 
 struct Controls {
-    // The status panel and the speech line.
-    std::string namebox = "すらいむ";
+    // The status panel and the speech line. The status and the captions are the Japanese texts
+    // of the rules (PlayerText), which the window says in the player's language.
+    std::string namebox = "すらいむ";  // the name it shows until the slime's own: never translated
     std::string agebox;
     std::string ondobox = "50";
     std::string infobox;
-    std::string wordbox;
+    SpokenLine wordbox;
 
     // The picture buttons: feed, play, talk, freeze.
     bool button1Enabled = true;

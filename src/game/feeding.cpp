@@ -10,7 +10,7 @@ namespace {
 constexpr int16_t kGrownUp = 30;
 // A fuller food meter is too much for a young slime.
 constexpr int16_t kMostFood = 500;
-// The slime says "おいしい！" once it knows this many words.
+// The slime says "おいしい！" (yummy) once it knows this many words.
 constexpr int16_t kWordsForYummy = 10;
 // uretimer ticks of the hop after a feeding.
 constexpr int kHopTicks = 3;
@@ -67,8 +67,8 @@ void Game::button1_Click() {
     Controls& c = world_.controls;
     pet.condition = Condition::kJustFed;
     play("esa.wav");
-    if (pet.wordcount >= kWordsForYummy) c.wordbox = "おいしい！";
-    c.infobox = "喜んでいます";
+    if (pet.wordcount >= kWordsForYummy) c.wordbox = own(PlayerText::ja("おいしい！"));
+    c.infobox = PlayerText::ja("喜んでいます");
     c.button2Enabled = true;
     c.button3Enabled = true;
     timerOn(TimerId::uretimer);

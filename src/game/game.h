@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "player_text.h"
 #include "save_files.h"
 #include "scheduler.h"
 #include "shell.h"
@@ -145,11 +146,11 @@ private:
     bool runBehaviour(int mode);
     bool maySpeak() const;
     // What the slime says for a kind of utterance; nullopt leaves the speech line as it is.
-    std::optional<std::string> utterance(int kind, int n);
-    std::optional<std::string> oneWord(int n);
-    std::optional<std::string> twoWords(int n);
-    std::optional<std::string> withName(int n);
-    std::optional<std::string> sentence(int n);
+    std::optional<SpokenLine> utterance(int kind, int n);
+    std::optional<SpokenLine> oneWord(int n);
+    std::optional<SpokenLine> twoWords(int n);
+    std::optional<SpokenLine> withName(int n);
+    std::optional<SpokenLine> sentence(int n);
     std::string drawnWord(int n);
     std::optional<std::string> differentWord(const std::string& first, int n);
 

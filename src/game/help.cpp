@@ -15,7 +15,7 @@ void Game::help1_Click() {
 }
 
 void Game::aboutgame_Click() {
-    shell_.showMessage("ZUPEL Ver.2.51", "ﾊﾞｰｼﾞｮﾝ情報");
+    shell_.showMessage("ZUPEL Ver.2.51", PlayerText::ja("ﾊﾞｰｼﾞｮﾝ情報"));
 }
 
 }  // namespace zupel

@@ -10,8 +10,9 @@ namespace zupel {
 namespace {
 
 // Every picture format the room can show; the chooser offers no others.
-constexpr const char* kPictureFilter = "画像ﾌｧｲﾙ|*.bmp;*.gif;*.jpg;*.ico;*.png;*.jpeg";
-constexpr const char* kChooserTitle = "ﾌｧｲﾙを開く";
+constexpr const char* kPictureFilter =
+    PlayerText::ja("画像ﾌｧｲﾙ|*.bmp;*.gif;*.jpg;*.ico;*.png;*.jpeg");
+constexpr const char* kChooserTitle = PlayerText::ja("ﾌｧｲﾙを開く");
 
 // Writes each setting in turn; false when any of them could not be kept.
 bool writeSettings(Shell& shell,

@@ -29,7 +29,7 @@ void Game::button2_Click() {
         c.wordbox.clear();
         stopListening();
         world_.asobimode = 1;
-        c.button2Caption = "やめる";
+        c.button2Caption = PlayerText::ja("やめる");
     } else {
         c.pointer.custom = false;
         timerOff(TimerId::asobitimer);

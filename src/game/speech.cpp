@@ -1,5 +1,7 @@
 // What the slime says on its own: its taught words, alone or in pairs, its name, a few phrases of
-// its own and a greeting for the hour. The more words it knows, the more it has to say.
+// its own and a greeting for the hour. The more words it knows, the more it has to say. Its own
+// words, particles and endings are pieces of their own, so the window can say them in the
+// player's language while the taught words stay as they were typed.
 #include "game.h"
 #include "utf8_text.h"
 
@@ -19,13 +21,14 @@ struct Ending {
 };
 
 // The endings in the order of their draw: a question, an exclamation, a long drawl.
-constexpr Ending kEndings[] = {{"？", 10}, {"！", 5}, {"ー", 15}};
+constexpr Ending kEndings[] = {
+    {PlayerText::ja("？"), 10}, {PlayerText::ja("！"), 5}, {PlayerText::ja("ー"), 15}};
 
 // Ending k of the first `kinds` endings, if the slime knows enough words for it.
-std::string ending(int k, int n, int kinds) {
-    if (k < 1 || k > kinds) return "";
+SpokenLine ending(int k, int n, int kinds) {
+    if (k < 1 || k > kinds) return {};
     const Ending& e = kEndings[k - 1];
-    return n >= e.minWords ? e.text : "";
+    return n >= e.minWords ? own(e.text) : SpokenLine{};
 }
 
 struct Phrase {
@@ -34,7 +37,9 @@ struct Phrase {
     const char* text;
 };
 
-constexpr Phrase kPhrases[] = {{4, 7, "大好き"}, {5, 15, "元気？"}, {8, 9, "ねぇねぇ！"}};
+constexpr Phrase kPhrases[] = {{4, 7, PlayerText::ja("大好き")},
+                               {5, 15, PlayerText::ja("元気？")},
+                               {8, 9, PlayerText::ja("ねぇねぇ！")}};
 
 struct Greeting {
     int fromHour, toHour;
@@ -44,24 +49,24 @@ struct Greeting {
 
 // Nothing at 23 o'clock.
 constexpr Greeting kGreetings[] = {
-    {0, 5, 5, "おやすみ"},
-    {6, 9, 5, "おはよう"},
-    {10, 17, 9, "こんにちは"},
-    {18, 22, 9, "こんばんは"},
+    {0, 5, 5, PlayerText::ja("おやすみ")},
+    {6, 9, 5, PlayerText::ja("おはよう")},
+    {10, 17, 9, PlayerText::ja("こんにちは")},
+    {18, 22, 9, PlayerText::ja("こんばんは")},
 };
 
-std::optional<std::string> greeting(int hour, int n) {
+std::optional<SpokenLine> greeting(int hour, int n) {
     for (const Greeting& g : kGreetings) {
         if (hour < g.fromHour || hour > g.toHour) continue;
         if (n < g.minWords) return std::nullopt;
-        return g.text;
+        return own(g.text);
     }
     return std::nullopt;
 }
 
-std::optional<std::string> phrase(int kind, int n) {
+std::optional<SpokenLine> phrase(int kind, int n) {
     for (const Phrase& p : kPhrases) {
-        if (p.kind == kind && n >= p.minWords) return p.text;
+        if (p.kind == kind && n >= p.minWords) return own(p.text);
     }
     return std::nullopt;
 }
@@ -74,7 +79,7 @@ void Game::speak() {
     if (auto text = utterance(draw(kKinds), n)) world_.controls.wordbox = *text;
 }
 
-std::optional<std::string> Game::utterance(int kind, int n) {
+std::optional<SpokenLine> Game::utterance(int kind, int n) {
     switch (kind) {
         case 1:
             return oneWord(n);
@@ -91,16 +96,16 @@ std::optional<std::string> Game::utterance(int kind, int n) {
         case 8:
             return phrase(kind, n);
         default:
-            return std::string();  // falls silent
+            return SpokenLine();  // falls silent
     }
 }
 
-std::optional<std::string> Game::oneWord(int n) {
+std::optional<SpokenLine> Game::oneWord(int n) {
     const std::string word = drawnWord(n);
-    return word + ending(draw(5), n, 3);
+    return asHeld(word) + ending(draw(5), n, 3);
 }
 
-std::optional<std::string> Game::twoWords(int n) {
+std::optional<SpokenLine> Game::twoWords(int n) {
     const std::string first = drawnWord(n);
     std::string second;  // a slime with one word says it with nothing after it
     if (n >= 2) {
@@ -108,29 +113,30 @@ std::optional<std::string> Game::twoWords(int n) {
         if (!other) return std::nullopt;
         second = *other;
     }
-    return first + kGap + second + ending(draw(3), n, 2);
+    return asHeld(first + kGap + second) + ending(draw(3), n, 2);
 }
 
-std::optional<std::string> Game::withName(int n) {
+std::optional<SpokenLine> Game::withName(int n) {
     if (n < 3) return std::nullopt;
     const std::string& name = world_.pet.name;  // with its blanks: it is said as it is held
-    if (n <= 5) return name;
+    if (n <= 5) return asHeld(name);
     const std::string word = drawnWord(n);
-    if (n <= 10) return name + kGap + word;
+    if (n <= 10) return asHeld(name + kGap + word);
     // From 11 words on, n is past every threshold, so only the draw decides the ending.
-    return name + kGap + "は" + kGap + word + ending(draw(3), n, 2);
+    return asHeld(name + kGap) + own(PlayerText::ja("は")) + asHeld(kGap + word) +
+           ending(draw(3), n, 2);
 }
 
-std::optional<std::string> Game::sentence(int n) {
+std::optional<SpokenLine> Game::sentence(int n) {
     const std::string first = drawnWord(n);
-    if (n <= 9) return first + ending(draw(5), n, 3);
+    if (n <= 9) return asHeld(first) + ending(draw(5), n, 3);
     auto second = differentWord(first, n);
     if (!second) return std::nullopt;
     switch (draw(5)) {
         case 1:
-            return first + kGap + "は" + kGap + *second;
+            return asHeld(first + kGap) + own(PlayerText::ja("は")) + asHeld(kGap + *second);
         case 2:
-            return first + kGap + "が" + kGap + *second;
+            return asHeld(first + kGap) + own(PlayerText::ja("が")) + asHeld(kGap + *second);
         default:
             return std::nullopt;
     }

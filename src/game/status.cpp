@@ -28,40 +28,40 @@ void Game::modetimer_Timer() {
     switch (pet.condition) {
         case Condition::kFine:
         case Condition::kFineStored:
-            c.infobox = "元気です";
+            c.infobox = PlayerText::ja("元気です");
             enablePlayAndTalk(c, true);
             if (paced) selondo();
             // Only a true fine stops the countdown; a stored 5 leaves a running one alone.
             if (pet.condition == Condition::kFine) timerOff(TimerId::deadtimer);
             break;
         case Condition::kWeak:
-            c.infobox = "弱っています";
+            c.infobox = PlayerText::ja("弱っています");
             enablePlayAndTalk(c, false);
             if (paced) setInterval(TimerId::movetimer, kWeakPaceMs);
             timerOn(TimerId::deadtimer);
             callForAttention();
             break;
         case Condition::kDead:
-            c.infobox = "死んでしまいました";
+            c.infobox = PlayerText::ja("死んでしまいました");
             timerOff(TimerId::deadtimer);
             shell_.beep();
             shell_.raiseMainWindow();
             break;
         case Condition::kHungry:
-            c.infobox = "餌が必要です";
-            if (pet.wordcount >= kWordsForHungry) c.wordbox = "おなかすいた";
+            c.infobox = PlayerText::ja("餌が必要です");
+            if (pet.wordcount >= kWordsForHungry) c.wordbox = own(PlayerText::ja("おなかすいた"));
             callForAttention();
             break;
         case Condition::kJustFed:  // settled here, shown at the next tick
             pet.condition = (pet.ondo > 80 || pet.ondo < 20) ? Condition::kWeak : Condition::kFine;
             break;
         case Condition::kStressed:
-            c.infobox = "ストレスがたまっています";
-            if (pet.wordcount >= kWordsForPlay) c.wordbox = "あそんで";
+            c.infobox = PlayerText::ja("ストレスがたまっています");
+            if (pet.wordcount >= kWordsForPlay) c.wordbox = own(PlayerText::ja("あそんで"));
             callForAttention();
             break;
         case Condition::kBadTemperature:
-            c.infobox = "弱っています";
+            c.infobox = PlayerText::ja("弱っています");
             c.button1Enabled = false;
             enablePlayAndTalk(c, false);
             setInterval(TimerId::movetimer, kWeakPaceMs);
@@ -69,7 +69,7 @@ void Game::modetimer_Timer() {
             callForAttention();
             break;
         case Condition::kOverfed:
-            c.infobox = "餌のやりすぎで弱っています";
+            c.infobox = PlayerText::ja("餌のやりすぎで弱っています");
             setInterval(TimerId::movetimer, kWeakPaceMs);
             callForAttention();
             break;

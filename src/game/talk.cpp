@@ -31,7 +31,7 @@ void Game::button3_Click() {
         timerOff(TimerId::asobitimer);
         c.slider1Enabled = false;
         world_.talkmode = 1;
-        c.button3Caption = "やめる";
+        c.button3Caption = PlayerText::ja("やめる");
     } else {
         c.slider1Enabled = true;
         timerOn(TimerId::movetimer);
@@ -62,14 +62,14 @@ void Game::wordbutton_Click() {
     for (int i = 1; i <= slots; ++i) {
         world_.wordbuf.word = saves_.readWord(i);
         if (typed == trimTrailingBlanks(world_.wordbuf.word)) {
-            c.wordbox = typed;
+            c.wordbox = asHeld(typed);
             break;
         }
         // A slime that knows all the words it can hold only repeats the ones it knows.
         if (full || draw(kLearnOdds) != 1) continue;
         play("oboe.wav");
         oboe();
-        c.wordbox = typed;
+        c.wordbox = asHeld(typed);
         break;
     }
     wordinbox_Change("");

@@ -17,10 +17,10 @@ struct Reaction {
 };
 
 constexpr Reaction kReactions[] = {
-    {std::numeric_limits<int>::min(), "くすぐったい", 1, &Game::move1},  // always
-    {4, "ブニブニ", 6, &Game::move6},
-    {9, "あそんで あそんで", 7, &Game::move7},
-    {14, "おやつ ちょうだい", 8, &Game::move8},  // or the bell, when well fed
+    {std::numeric_limits<int>::min(), PlayerText::ja("くすぐったい"), 1, &Game::move1},  // always
+    {4, PlayerText::ja("ブニブニ"), 6, &Game::move6},
+    {9, PlayerText::ja("あそんで あそんで"), 7, &Game::move7},
+    {14, PlayerText::ja("おやつ ちょうだい"), 8, &Game::move8},  // or the bell, when well fed
 };
 constexpr int kReactionCount = 4;
 constexpr int16_t kFedEnoughToPlay = 450;  // from this food meter it asks for the bell instead
@@ -44,7 +44,7 @@ void Game::sura_Click() {
     }
     const Reaction& reaction = kReactions[r - 1];
     const bool bell = r == kReactionCount && pet.esa >= kFedEnoughToPlay;
-    world_.controls.wordbox = bell ? "鈴！鈴！" : reaction.words;
+    world_.controls.wordbox = own(bell ? PlayerText::ja("鈴！鈴！") : reaction.words);
     showFrame(kTouchedFace);
     // Whatever it was doing, it starts this from its first step.
     world_.movemode = reaction.behaviour;

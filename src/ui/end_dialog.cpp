@@ -4,6 +4,8 @@
 #include <QPushButton>
 
 #include "dialog_frame.h"
+#include "fixed_texts.h"
+#include "player_text.h"
 #include "twips.h"
 
 namespace zupel {
@@ -20,17 +22,19 @@ EndDialogLayout layoutOf(EndDialog which) {
     switch (which) {
         case EndDialog::starved:
             return {QSize(px(3255), px(1110)), pxRect(120, 120, 3015, 375),
-                    "何日もほったらかしにしていたので､あなたのスライムは餓死してしまいました",
+                    PlayerText::ja(
+                        "何日もほったらかしにしていたので､あなたのスライムは餓死してしまいました"),
                     pxRect(1080, 720, 1095, 255)};
         case EndDialog::badEnvironment:
             return {QSize(px(3255), px(1095)), pxRect(120, 120, 3015, 375),
-                    "劣悪な環境下においていたので、あなたのスライムは死んでしまいました",
+                    PlayerText::ja(
+                        "劣悪な環境下においていたので、あなたのスライムは死んでしまいました"),
                     pxRect(1080, 720, 1095, 255)};
         case EndDialog::died:
             break;
     }
     return {QSize(px(3285), px(975)), pxRect(120, 120, 3015, 255),
-            "あなたのスライムは死んでしまいました", pxRect(1080, 600, 1095, 255)};
+            PlayerText::ja("あなたのスライムは死んでしまいました"), pxRect(1080, 600, 1095, 255)};
 }
 
 }  // namespace
@@ -49,6 +53,7 @@ EndDialogWindow::EndDialogWindow(EndDialog which, QWidget* parent) : QDialog(par
     Command1->setGeometry(layout.button);
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    sayFixedTexts(this);
 }
 
 void EndDialogWindow::showAndWait(std::optional<QPoint> topLeft) {

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "language.h"
 #include "message_box.h"
+#include "player_text.h"
 
 namespace zupel {
 namespace {
@@ -24,40 +26,44 @@ QString fromBytes(const std::string& text) {
 void reportSaveFileFailure(const SaveFileError& error, bool withWindow) {
     report(
         "cannot " + error.operation() + " the save file " + error.file() + ": " + error.reason(),
-        QString("セーブファイルを扱えなかったので、ゲームを終了します。\n\n"
-                "ファイル: %1\n操作: %2\n理由: %3")
+        translated(PlayerText::ja("セーブファイルを扱えなかったので、ゲームを終了します。\n\n"
+                                  "ファイル: %1\n操作: %2\n理由: %3"))
             .arg(fromBytes(error.file()), fromBytes(error.operation()), fromBytes(error.reason())),
         withWindow);
 }
 
 void reportLockFailure(const std::string& lockFile, const std::string& reason) {
     report("cannot make the lock file " + lockFile + ": " + reason,
-           QString("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
-                   "ファイル: %1\n理由: %2")
+           translated(PlayerText::ja("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
+                                     "ファイル: %1\n理由: %2"))
                .arg(fromBytes(lockFile), fromBytes(reason)));
 }
 
 void reportNoGameFolder(const std::string& reason) {
-    report("cannot find the game folder, where the slime's save files are kept: " + reason,
-           QString("ゲームのフォルダ（スライムのセーブファイルがある場所）が見つからないので、"
-                   "ゲームを終了します。\n\n理由: %1")
-               .arg(fromBytes(reason)));
+    report(
+        "cannot find the game folder, where the slime's save files are kept: " + reason,
+        translated(PlayerText::ja(
+                       "ゲームのフォルダ（スライムのセーブファイルがある場所）が見つからないので、"
+                       "ゲームを終了します。\n\n理由: %1"))
+            .arg(fromBytes(reason)));
 }
 
 void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host) {
     report("the lock file " + lockFile + " was made on the machine " + host +
                ": the game may be running there. If it is not, delete " + lockFile +
                " and start the game again.",
-           QString("このスライムは別のコンピュータ（%1）で育てられているかもしれません。\n\n"
-                   "そちらでゲームが動いていなければ、ゲームのフォルダにある zupel.lock "
-                   "を削除してから、もう一度起動して下さい。\n\nファイル: %2")
+           translated(PlayerText::ja(
+                          "このスライムは別のコンピュータ（%1）で育てられているかもしれません。\n\n"
+                          "そちらでゲームが動いていなければ、ゲームのフォルダにある zupel.lock "
+                          "を削除してから、もう一度起動して下さい。\n\nファイル: %2"))
                .arg(fromBytes(host), fromBytes(lockFile)));
 }
 
 void reportSaveFolderFailure(const std::string& folder, const std::string& reason) {
     report("cannot make the folder for the save files " + folder + ": " + reason,
-           QString("スライムを保存するフォルダを作れなかったので、ゲームを終了します。\n\n"
-                   "フォルダ: %1\n理由: %2")
+           translated(PlayerText::ja(
+                          "スライムを保存するフォルダを作れなかったので、ゲームを終了します。\n\n"
+                          "フォルダ: %1\n理由: %2"))
                .arg(fromBytes(folder), fromBytes(reason)));
 }
 

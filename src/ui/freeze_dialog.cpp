@@ -4,6 +4,8 @@
 #include <QPushButton>
 
 #include "dialog_frame.h"
+#include "fixed_texts.h"
+#include "player_text.h"
 #include "twips.h"
 
 namespace zupel {
@@ -11,9 +13,9 @@ namespace zupel {
 FreezeDialog::FreezeDialog(const QIcon& icon, QWidget* parent) : QDialog(parent) {
     setUpFixedDialog(this, "FREEZE", QSize(px(3615), px(1335)));
     setWindowIcon(icon);
-    Label1 = new QLabel("スライムを冷凍して保存し、終了します", this);
+    Label1 = new QLabel(PlayerText::ja("スライムを冷凍して保存し、終了します"), this);
     Label1->setGeometry(pxRect(360, 120, 3015, 255));
-    Label2 = new QLabel("次回立ち上げ時には自動的に解凍されます", this);
+    Label2 = new QLabel(PlayerText::ja("次回立ち上げ時には自動的に解凍されます"), this);
     Label2->setGeometry(pxRect(120, 480, 3375, 255));
     Command1 = new QPushButton("OK", this);
     Command1->setObjectName("Command1");
@@ -24,6 +26,7 @@ FreezeDialog::FreezeDialog(const QIcon& icon, QWidget* parent) : QDialog(parent)
     setTabOrder(Command2, Command1);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    sayFixedTexts(this);
 }
 
 bool FreezeDialog::ask() {

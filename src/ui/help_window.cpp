@@ -8,7 +8,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "fixed_texts.h"
 #include "help_document.h"
+#include "language.h"
+#include "player_text.h"
 
 namespace zupel {
 
@@ -21,7 +24,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle("ZUPEL ヘルプ");
+    setWindowTitle(PlayerText::ja("ZUPEL ヘルプ"));
     resize(560, 600);
     browser = new HelpBrowser(this);
     browser->setObjectName("helpBrowser");
@@ -30,6 +33,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser);
+    sayFixedTexts(this);
 }
 
 void HelpWindow::placeBeside(const QWidget& game) {
@@ -62,8 +66,9 @@ void HelpWindow::showDocument(const QString& path, const HelpDocument& document)
         // The document is HTML whatever its file name says; its contents page is at the top.
         browser->setHtml(document.html);
     } else {
-        browser->setPlainText(QString("ヘルプを表示できません。\n\nファイル: %1\n理由: %2")
-                                  .arg(path, document.refusal));
+        browser->setPlainText(
+            translated(PlayerText::ja("ヘルプを表示できません。\n\nファイル: %1\n理由: %2"))
+                .arg(path, document.refusal));
     }
     browser->verticalScrollBar()->setValue(0);
     show();

@@ -12,10 +12,11 @@
 #include "game.h"
 #include "game_driver.h"
 #include "game_places.h"
+#include "language.h"
 #include "main_form.h"
 #include "picture_store.h"
-#include "qt_translations.h"
 #include "raise_request.h"
+#include "settings_store.h"
 #include "single_instance.h"
 #include "ui_fonts.h"
 #include "window_shell.h"
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("org.zupel.zupel");  // its icon in a Wayland task bar
     installGameFont();
     QApplication::setFont(gameFont());
-    if (!installQtTranslations()) {
+    // Before any window or report: the player's choice, else the desktop's language.
+    if (!speak(languageOf(SettingsStore().read(kLanguageKey)))) {
         std::fprintf(stderr,
                      "zupel: Qt's Japanese translations (qtbase_ja.qm) are missing; the colour "
                      "and file choosers show English (Debian: qt6-translations-l10n)\n");

@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
@@ -15,6 +16,11 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "cp932_codec.h"
+#include "fixed_texts.h"
+#include "kept_letters.h"
+#include "pet_record.h"
+#include "player_text.h"
 #include "room_view.h"
 #include "temperature_slider.h"
 #include "twips.h"
@@ -49,10 +55,20 @@ constexpr QSize kButtonPictureSize(40, 30);
 constexpr QSize kCaptionedPictureSize(24, 18);
 
 void setCaption(QToolButton* button, const std::string& caption) {
-    button->setText(QString::fromStdString(caption));
+    button->setText(translated(caption));
     button->setToolButtonStyle(caption.empty() ? Qt::ToolButtonIconOnly
                                                : Qt::ToolButtonTextUnderIcon);
     button->setIconSize(caption.empty() ? kButtonPictureSize : kCaptionedPictureSize);
+}
+
+// Controls whose every text differs from those of `c`: rendering `c` over them says each text
+// again.
+Controls unlikeInEveryText(Controls c) {
+    for (std::string* text :
+         {&c.namebox, &c.agebox, &c.ondobox, &c.infobox, &c.button2Caption, &c.button3Caption})
+        text->push_back('\n');
+    c.wordbox += asHeld("\n");
+    return c;
 }
 
 }  // namespace
@@ -71,6 +87,7 @@ MainForm::MainForm(const PictureStore& pictures) : pictures_(pictures) {
     buildMenus();
     setFixedSize(sizeHint());
     trackMouseOver(client);
+    sayFixedTexts(this);
 }
 
 // Moves over the widget reach eventFilter even with no button held.
@@ -134,8 +151,8 @@ void MainForm::buildControls(QWidget* client) {
     Picture1 = new RoomView(pictures_, Frame1);
     Picture1->move(px(100), px(240));
     Picture1->setObjectName("Picture1");
-    Picture1->setAccessibleName("スライムの部屋");
-    Picture1->setAccessibleDescription("スライムをクリックすると、さわれます");
+    Picture1->setAccessibleName(PlayerText::ja("スライムの部屋"));
+    Picture1->setAccessibleDescription(PlayerText::ja("スライムをクリックすると、さわれます"));
 
     wordbox = new QLabel(Frame1);
     wordbox->setObjectName("wordbox");
@@ -144,7 +161,7 @@ void MainForm::buildControls(QWidget* client) {
     setBackground(wordbox, Qt::white);
     wordbox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     wordbox->setTextFormat(Qt::PlainText);  // taught words are said as typed
-    wordbox->setAccessibleName("スライムの言葉");
+    wordbox->setAccessibleName(PlayerText::ja("スライムの言葉"));
     trackMouseOver(wordbox);
 
     Slider1 = new TemperatureSlider(client);
@@ -170,13 +187,18 @@ void MainForm::buildControls(QWidget* client) {
         label->setFont(scaleMarkFont());
     }
 
-    button1 = pictureButton(client, pxRect(4320, 120, 855, 615), ButtonPicture::feed, "餌をやる");
-    button2 = pictureButton(client, pxRect(5160, 120, 855, 615), ButtonPicture::play, "遊んでやる");
-    button3 = pictureButton(client, pxRect(6000, 120, 855, 615), ButtonPicture::talk, "話しかける");
-    Command1 =
-        pictureButton(client, pxRect(4320, 720, 855, 615), ButtonPicture::decorate, "模様替え");
-    button4 = pictureButton(client, pxRect(5160, 720, 855, 615), ButtonPicture::freeze, "冷凍する");
-    Command2 = pictureButton(client, pxRect(6000, 720, 855, 615), ButtonPicture::quit, "終了する");
+    button1 = pictureButton(client, pxRect(4320, 120, 855, 615), ButtonPicture::feed,
+                            PlayerText::ja("餌をやる"));
+    button2 = pictureButton(client, pxRect(5160, 120, 855, 615), ButtonPicture::play,
+                            PlayerText::ja("遊んでやる"));
+    button3 = pictureButton(client, pxRect(6000, 120, 855, 615), ButtonPicture::talk,
+                            PlayerText::ja("話しかける"));
+    Command1 = pictureButton(client, pxRect(4320, 720, 855, 615), ButtonPicture::decorate,
+                             PlayerText::ja("模様替え"));
+    button4 = pictureButton(client, pxRect(5160, 720, 855, 615), ButtonPicture::freeze,
+                            PlayerText::ja("冷凍する"));
+    Command2 = pictureButton(client, pxRect(6000, 720, 855, 615), ButtonPicture::quit,
+                             PlayerText::ja("終了する"));
     button1->setObjectName("button1");
     button2->setObjectName("button2");
     button3->setObjectName("button3");
@@ -189,19 +211,21 @@ void MainForm::buildControls(QWidget* client) {
     statusPanel->setGeometry(pxRect(4320, 1440, 2655, 1815));
     statusPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
     setBackground(statusPanel, Qt::black);
-    statusPanel->setAccessibleName("スライムの状態");
+    statusPanel->setAccessibleName(PlayerText::ja("スライムの状態"));
 
-    panelLabel(client, pxRect(4440, 1560, 735, 255), "名前：", Qt::yellow);
+    panelLabel(client, pxRect(4440, 1560, 735, 255), PlayerText::ja("名前："), Qt::yellow);
+    // The name it shows until the slime's own, a name as well: never translated.
     namebox = panelLabel(client, pxRect(5160, 1560, 1695, 255), "すらいむ", Qt::white);
-    panelLabel(client, pxRect(4440, 1800, 735, 255), "年齢：", Qt::yellow);
+    panelLabel(client, pxRect(4440, 1800, 735, 255), PlayerText::ja("年齢："), Qt::yellow);
     agebox = panelLabel(client, pxRect(5160, 1800, 975, 255), "", Qt::white);
-    panelLabel(client, pxRect(6360, 1800, 255, 255), "日", Qt::yellow);
-    panelLabel(client, pxRect(4440, 2040, 735, 255), "温度：", Qt::yellow);
+    // As wide as the panel leaves, for a unit longer than one character.
+    panelLabel(client, pxRect(6360, 1800, 555, 255), PlayerText::ja("日"), Qt::yellow);
+    panelLabel(client, pxRect(4440, 2040, 735, 255), PlayerText::ja("温度："), Qt::yellow);
     ondobox = panelLabel(client, pxRect(5160, 2040, 615, 255), "50", Qt::white);
     panelLabel(client, pxRect(6000, 2040, 255, 255), "℃", Qt::yellow);
     infobox = panelLabel(client, pxRect(4440, 2400, 2415, 735), "", Qt::yellow);
     infobox->setWordWrap(true);
-    infobox->setAccessibleName("様子");
+    infobox->setAccessibleName(PlayerText::ja("様子"));
     namebox->setObjectName("namebox");
     agebox->setObjectName("agebox");
     ondobox->setObjectName("ondobox");
@@ -215,32 +239,73 @@ void MainForm::buildWordEntry(QWidget* client) {
     wordinbox->setObjectName("wordinbox");
     wordinbox->setGeometry(pxRect(3360, 3360, 2895, 375));
     wordinbox->setEnabled(false);
-    wordinbox->setAccessibleName("話しかける言葉");
+    wordinbox->setAccessibleName(PlayerText::ja("話しかける言葉"));
     setBackground(wordinbox, fromBgr(kLightGrey));
 
     wordbutton = new QPushButton("OK", client);
     wordbutton->setObjectName("wordbutton");
     wordbutton->setGeometry(pxRect(6360, 3330, 615, 375));
     wordbutton->setEnabled(false);
-    wordbutton->setAccessibleDescription("入力した言葉をスライムに話しかけます");
+    wordbutton->setAccessibleDescription(PlayerText::ja("入力した言葉をスライムに話しかけます"));
     wordbutton->setDefault(true);  // drawn as the default; a main window gives it no Enter key
     // Clicking OK leaves the typing where it is, ready for the next word.
     wordbutton->setFocusPolicy(Qt::TabFocus);
     // So Enter in the entry is OK's, and only while OK can be pressed (click() does nothing on
     // a disabled button).
     connect(wordinbox, &QLineEdit::returnPressed, wordbutton, &QPushButton::click);
+    refuseUnkeptLetters(wordinbox);
+    // The slime keeps only the start of a longer word it learns: the player hears of it.
+    connect(wordinbox, &QLineEdit::textEdited, this, [this](const QString& text) {
+        static const Cp932Codec codec;
+        if (!fitsFileField(codec, text.toStdString(), kWordChars))
+            tellAtBox(wordinbox,
+                      translated(PlayerText::ja("覚えられるのは全角10文字、半角20文字までです")));
+    });
 }
 
 void MainForm::buildMenus() {
-    QMenu* file = menuBar()->addMenu("ファイル(&F)");
-    endgame1 = file->addAction("終了(&X)");
-    endgame2 = file->addAction("冷凍して終了(&S)");
-    option = menuBar()->addAction("模様替え(&O)");
-    QMenu* helpgame = menuBar()->addMenu("ヘルプ(&H)");
-    help1 = helpgame->addAction("目次");
+    QMenu* file = menuBar()->addMenu(PlayerText::ja("ファイル(&F)"));
+    endgame1 = file->addAction(PlayerText::ja("終了(&X)"));
+    endgame2 = file->addAction(PlayerText::ja("冷凍して終了(&S)"));
+    buildLanguageMenu(file);
+    option = menuBar()->addAction(PlayerText::ja("模様替え(&O)"));
+    QMenu* helpgame = menuBar()->addMenu(PlayerText::ja("ヘルプ(&H)"));
+    help1 = helpgame->addAction(PlayerText::ja("目次"));
     help1->setShortcut(Qt::Key_F1);
     help1->setShortcutContext(Qt::ApplicationShortcut);
-    aboutgame = helpgame->addAction("ﾊﾞｰｼﾞｮﾝ情報(&A)");
+    aboutgame = helpgame->addAction(PlayerText::ja("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+}
+
+void MainForm::buildLanguageMenu(QMenu* file) {
+    file->addSeparator();
+    QMenu* menu = file->addMenu(PlayerText::ja("言語(&L)"));
+    auto* choices = new QActionGroup(menu);
+    // Each language by its own name, so a player lost in the other one still finds theirs.
+    //: The name of the language in the language itself: the same in every translation.
+    japanese = choices->addAction(PlayerText::ja("日本語"));
+    english = choices->addAction("English");
+    for (QAction* choice : choices->actions()) {
+        choice->setCheckable(true);
+        menu->addAction(choice);
+    }
+    showLanguageChosen();
+    connect(japanese, &QAction::triggered, this,
+            [this] { emit languageChosen(Language::japanese); });
+    connect(english, &QAction::triggered, this, [this] { emit languageChosen(Language::english); });
+}
+
+void MainForm::showLanguageChosen() {
+    (spokenLanguage() == Language::japanese ? japanese : english)->setChecked(true);
+}
+
+void MainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    // The fixed texts are said already; the game's own are said again from what it shows.
+    showLanguageChosen();
+    const Controls now = shown_;
+    shown_ = unlikeInEveryText(now);
+    render(now);
 }
 
 void MainForm::centreOnScreen() {
@@ -277,9 +342,9 @@ void MainForm::render(const Controls& c) {
     if (c.namebox != shown_.namebox) namebox->setText(text(c.namebox));
     if (c.agebox != shown_.agebox) agebox->setText(text(c.agebox));
     if (c.ondobox != shown_.ondobox) ondobox->setText(text(c.ondobox));
-    if (c.infobox != shown_.infobox) infobox->setText(text(c.infobox));
+    if (c.infobox != shown_.infobox) infobox->setText(translated(c.infobox));
     if (c.wordbox != shown_.wordbox) {
-        wordbox->setText(text(c.wordbox));
+        wordbox->setText(translated(c.wordbox));
         // A screen reader hears each new line as it is said.
         wordbox->setAccessibleDescription(wordbox->text());
     }
@@ -287,7 +352,7 @@ void MainForm::render(const Controls& c) {
     if (c.namebox != shown_.namebox || c.agebox != shown_.agebox || c.ondobox != shown_.ondobox ||
         c.infobox != shown_.infobox) {
         statusPanel->setAccessibleDescription(
-            QString("名前：%1、年齢：%2日、温度：%3℃、%4")
+            translated(PlayerText::ja("名前：%1、年齢：%2日、温度：%3℃、%4"))
                 .arg(namebox->text().trimmed(), agebox->text(), ondobox->text(), infobox->text()));
     }
 

@@ -7,12 +7,14 @@
 #include <QMainWindow>
 
 #include "controls.h"
+#include "language.h"
 #include "picture_store.h"
 #include "temperature_slider.h"
 
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QToolButton;
 
@@ -55,6 +57,8 @@ public:
     QAction* option = nullptr;
     QAction* help1 = nullptr;
     QAction* aboutgame = nullptr;
+    QAction* japanese = nullptr;  // the language menu's two choices
+    QAction* english = nullptr;
 
 signals:
     void sliderMoved(int position);
@@ -62,8 +66,11 @@ signals:
     // The pointer moved over the bare window (not over the room or a control of its own).
     void formMouseMoved();
     void wordboxMouseMoved();
+    // The player chose a language from the menu.
+    void languageChosen(Language language);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +78,8 @@ protected:
 private:
     void buildControls(QWidget* client);
     void buildMenus();
+    void buildLanguageMenu(QMenu* file);
+    void showLanguageChosen();
     QToolButton* pictureButton(QWidget* parent, QRect where, ButtonPicture picture,
                                const QString& tooltip);
     QLabel* panelLabel(QWidget* parent, QRect where, const QString& text, Qt::GlobalColor colour);

@@ -7,7 +7,11 @@
 
 #include "cp932_codec.h"
 #include "dialog_frame.h"
+#include "fixed_texts.h"
+#include "kept_letters.h"
+#include "language.h"
 #include "pet_record.h"
+#include "player_text.h"
 #include "twips.h"
 
 namespace zupel {
@@ -24,12 +28,13 @@ bool nameFits(const QString& name) {
 
 NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     setUpFixedDialog(this, "", QSize(px(4230), px(855)));
-    auto* Label1 = new QLabel("これから育てるスライムに名前をつけてあげて下さい", this);
+    auto* Label1 =
+        new QLabel(PlayerText::ja("これから育てるスライムに名前をつけてあげて下さい"), this);
     Label1->setGeometry(pxRect(120, 120, 3975, 255));
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setGeometry(pxRect(120, 480, 1815, 270));
-    Text1->setAccessibleName("スライムの名前");
+    Text1->setAccessibleName(PlayerText::ja("スライムの名前"));
     button1 = new QPushButton("OK", this);
     button1->setObjectName("button1");
     button1->setGeometry(pxRect(2040, 480, 975, 255));
@@ -45,6 +50,8 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
             [this](const QString& text) { button1->setEnabled(!text.isEmpty()); });
     connect(button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(button2, &QPushButton::clicked, this, &QDialog::reject);
+    refuseUnkeptLetters(Text1);
+    sayFixedTexts(this);
 }
 
 void NamingDialog::keepToRecordWidth(const QString& typed) {
@@ -60,6 +67,7 @@ void NamingDialog::keepToRecordWidth(const QString& typed) {
     if (name == typed) return;
     Text1->setText(name);
     Text1->setCursorPosition(cursor);
+    tellAtBox(Text1, translated(PlayerText::ja("名前は全角5文字、半角10文字までです")));
 }
 
 bool NamingDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,9 @@
 #include <QAccessibleWidget>
 #include <cmath>
 
+#include "language.h"
+#include "player_text.h"
+
 namespace zupel {
 namespace {
 
@@ -18,7 +21,8 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return QString("%1℃").arg(slider()->degrees());
+        if (t == QAccessible::Value)
+            return translated(PlayerText::ja("%1℃")).arg(slider()->degrees());
         return QAccessibleWidget::text(t);
     }
     QVariant currentValue() const override { return slider()->degrees(); }
@@ -51,7 +55,7 @@ QAccessibleInterface* accessibleTemperature(const QString& className, QObject* o
 TemperatureSlider::TemperatureSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) {
     static const bool installed = (QAccessible::installFactory(accessibleTemperature), true);
     (void)installed;
-    setAccessibleName("温度");
+    setAccessibleName(PlayerText::ja("温度"));
 }
 
 }  // namespace zupel

@@ -17,9 +17,11 @@
 #include "file_lookup.h"
 #include "freeze_dialog.h"
 #include "help_window.h"
+#include "language.h"
 #include "message_box.h"
 #include "naming_dialog.h"
 #include "options_dialog.h"
+#include "player_text.h"
 #include "room_view.h"
 #include "twips.h"
 
@@ -31,7 +33,10 @@ WindowShell::WindowShell(MainForm& form, const QString& gameFolder)
       sounds_(gameFolder),
       // Seeded once from the clock at start-up, so every run plays out differently.
       dice_(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^
-            std::random_device{}()) {}
+            std::random_device{}()) {
+    QObject::connect(&form_, &MainForm::languageChosen, &form_,
+                     [this](Language language) { chooseLanguage(language); });
+}
 
 int WindowShell::today() {
     return todayAsDayNumber();
@@ -145,7 +150,7 @@ QWidget* chooserOwner(QWidget* fallback) {
 
 // "description|*.a;*.b" as Qt writes a file filter: "description (*.a *.b)".
 QString qtFilter(const std::string& filter) {
-    const QString text = QString::fromStdString(filter);
+    const QString text = translated(filter);
     const qsizetype bar = text.indexOf('|');
     if (bar < 0) return text;
     QString patterns = text.mid(bar + 1);
@@ -159,16 +164,18 @@ std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
     // The custom colours start black at every use, as they always have in this game.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
-    const QColor chosen = modal(
-        [&] { return QColorDialog::getColor(fromBgr(current), chooserOwner(&form_), "色の設定"); });
+    const QColor chosen = modal([&] {
+        return QColorDialog::getColor(fromBgr(current), chooserOwner(&form_),
+                                      translated(PlayerText::ja("色の設定")));
+    });
     if (!chosen.isValid()) return std::nullopt;
     return toBgr(chosen);
 }
 
 std::string WindowShell::chooseFile(const std::string& filter, const std::string& title) {
     const QString path = modal([&] {
-        return QFileDialog::getOpenFileName(chooserOwner(&form_), QString::fromStdString(title),
-                                            folder_, qtFilter(filter));
+        return QFileDialog::getOpenFileName(chooserOwner(&form_), translated(title), folder_,
+                                            qtFilter(filter));
     });
     return QDir::toNativeSeparators(path).toStdString();
 }
@@ -178,16 +185,20 @@ bool WindowShell::writeSetting(const std::string& key, const std::string& value)
 }
 
 void WindowShell::reportSettingsNotSaved() {
+    reportUnwrittenSetting("the room keeps its new look only until the game ends",
+                           PlayerText::ja("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
+                                          "次に起動したときは、前の部屋に戻ります。\n\n"
+                                          "ファイル: %1"),
+                           chooserOwner(&form_));
+}
+
+void WindowShell::reportUnwrittenSetting(const std::string& consequence, const char* message,
+                                         QWidget* owner) {
     const std::string where = settings_.location();
-    warn("cannot write the settings file " + where +
-         "; the room keeps its new look only until the game ends");
+    warn("cannot write the settings file " + where + "; " + consequence);
     modal([&] {
         showMessageBox(QMessageBox::Warning, "ZUPEL",
-                       QString("部屋の模様替えを設定ファイルに書き込めませんでした。\n"
-                               "次に起動したときは、前の部屋に戻ります。\n\n"
-                               "ファイル: %1")
-                           .arg(QString::fromStdString(where)),
-                       chooserOwner(&form_));
+                       translated(message).arg(QString::fromStdString(where)), owner);
     });
 }
 
@@ -212,14 +223,37 @@ void WindowShell::showHelp(const std::string& fileName) {
             help_->windowHandle()->setTransientParent(nullptr);
         }
     }
-    help_->showContents(QDir(folder_).filePath(QString::fromStdString(fileName)));
+    helpFile_ = QString::fromStdString(fileName);
+    help_->showContents(helpPath());
+}
+
+QString WindowShell::helpPath() const {
+    // The English help stands beside the Japanese one, its name marked "_en"; without it the
+    // English player still gets the Japanese help.
+    if (spokenLanguage() == Language::english) {
+        QString english = helpFile_;
+        const qsizetype dot = english.lastIndexOf('.');
+        english.insert(dot < 0 ? english.size() : dot, "_en");
+        if (findOrdinaryFile(folder_, english) == english) return QDir(folder_).filePath(english);
+    }
+    return QDir(folder_).filePath(helpFile_);
+}
+
+void WindowShell::chooseLanguage(Language language) {
+    speak(language);
+    // An open help is read again in the language chosen.
+    if (help_ && help_->isVisible()) help_->showContents(helpPath());
+    if (settings_.write(kLanguageKey, settingOf(language))) return;
+    reportUnwrittenSetting("the next start speaks the language it spoke before",
+                           PlayerText::ja("言語の設定を設定ファイルに書き込めませんでした。\n"
+                                          "次に起動したときは、前の言語に戻ります。\n\n"
+                                          "ファイル: %1"),
+                           &form_);
 }
 
 void WindowShell::showMessage(const std::string& text, const std::string& title) {
-    modal([&] {
-        showMessageBox(QMessageBox::NoIcon, QString::fromStdString(title),
-                       QString::fromStdString(text), &form_);
-    });
+    modal(
+        [&] { showMessageBox(QMessageBox::NoIcon, translated(title), translated(text), &form_); });
 }
 
 }  // namespace zupel

@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 
+#include "language.h"
 #include "main_form.h"
 #include "settings_store.h"
 #include "shell.h"
@@ -54,10 +55,20 @@ public:
     void showHelp(const std::string& fileName) override;
     void showMessage(const std::string& text, const std::string& title) override;
 
+    // The player chose a language from the window's menu: the game speaks it at once and keeps
+    // it in the settings for the next start (and says so when it cannot).
+    void chooseLanguage(Language language);
+
 private:
     // Shows a modal dialog between the two callbacks above; returns what `show` returns.
     template <typename Show>
     auto modal(Show show);
+    // Tells whoever started the game, and the player in a message box over `owner`, that a
+    // setting did not reach the settings file; `message` is marked PlayerText and names it as %1.
+    void reportUnwrittenSetting(const std::string& consequence, const char* message,
+                                QWidget* owner);
+    // The help document in the language spoken, where the game folder has it.
+    QString helpPath() const;
 
     MainForm& form_;
     QString folder_;  // the game folder, as Qt reaches it
@@ -70,6 +81,7 @@ private:
     std::function<void()> onEnd_;
     std::function<void(const std::function<void()>&)> runHandler_;
     HelpWindow* help_ = nullptr;  // made on first use; the main window owns it
+    QString helpFile_;            // the help document the game asked for
 };
 
 }  // namespace zupel

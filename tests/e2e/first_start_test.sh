@@ -34,6 +34,7 @@ check "data.sura holds one 32-byte record" test "$(stat -c %s "$work/game/data.s
 check "the name is stored in its 10 bytes" test "$(head -c 10 "$work/game/data.sura")" = "Puyo      "
 check "the slime is stored living" test "$(state_of "$work/game/data.sura")" -eq 1
 check "no audio warning reaches the player" bash -c "! grep -qiE 'audio|pulse' '$work/stderr1'"
+cp "$work/game/data.sura" "$work/named_in_japanese.sura"
 
 # 4. It comes back without the naming dialog; a second copy ends within a second.
 before=$(md5sum "$work/game"/*.sura)
@@ -70,5 +71,61 @@ wait_exit "$pid" 50
 wait "$pid"; status=$?
 check "a broken save folder ends with a non-zero status ($status)" test "$status" -ne 0
 check "the report names the file" grep -q "big.sura" "$work/stderr6"
+
+# 7. On a Japanese desktop the window is Japanese, on a desktop in any other language English; File -> Language switches it to
+#    the very Japanese of a Japanese desktop at once, and the choice outlives a restart. A slime
+#    named in English is the same bytes as one named in Japanese.
+in_english() { LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8 "$@"; }
+menu_bar() {  # the top 20 pixels of the main window
+  xdotool mousemove 0 0
+  sleep 0.5
+  import -window "$main" "$work/window.png"
+  convert "$work/window.png" -crop 240x20+0+0 +repage "$work/$1.png"
+}
+same_picture() { test "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = 0; }
+differing_pictures() { ! same_picture "$@"; }
+choose_language() {  # 1: 日本語, 2: English
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key alt+f sleep 0.3 key l sleep 0.3
+  [ "$1" = 2 ] && xdotool key Down
+  xdotool key Return
+}
+setting() { grep -s '^language=' "$XDG_CONFIG_HOME/zupel/zupel.conf"; }
+quit_from_menu() {
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key alt+f sleep 0.3 key x
+  wait_exit "$pid" 50
+}
+
+rm "$XDG_CONFIG_HOME/zupel/zupel.conf"  # no choice made: the desktop's language
+fresh_folder
+python3 "$here/make_slime.py" "$work/game" --age 40
+LANGUAGE=ja launch_game
+main=$(wait_window "^ZUPEL$")
+menu_bar japanese
+quit_from_menu
+
+fresh_folder
+in_english launch_game "$work/stderr7"
+main=$(name_slime "Puyo")
+menu_bar english
+check "another language's desktop gets a window unlike the Japanese one" differing_pictures japanese english
+choose_language 1
+menu_bar switched
+check "the menu switches to the Japanese window at once" same_picture japanese switched
+check "the choice is kept in the settings ($(setting))" test "$(setting)" = "language=ja"
+check "the English game quits from its menu" quit_from_menu
+in_english launch_game "$work/stderr7b"
+main=$(wait_window "^ZUPEL$")
+menu_bar restarted
+check "the choice outlives a restart" same_picture japanese restarted
+choose_language 2
+menu_bar back
+check "and switches back to English ($(setting))" same_picture english back
+quit_from_menu
+fields() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | cut -d' ' -f2-15,20-; }  # all but the meters
+check "a slime named in English is the same bytes as one named in Japanese" \
+  test "$(fields "$work/game/data.sura")" = "$(fields "$work/named_in_japanese.sura")"
+check "no error was reported in English" test ! -s "$work/stderr7" -a ! -s "$work/stderr7b"
 
 finish

@@ -114,7 +114,7 @@ TEST_F(Hunger, FeedingFromEveryLivingCode) {
         restartStill();
         pet().condition = code;
         Controls& c = controls();
-        c.wordbox = "やあ";
+        c.wordbox = asHeld("やあ");
         c.infobox = "元気です";
         c.button2Enabled = c.button3Enabled = c.slider1Enabled = false;
         c.wordinboxText = "こんにちは";
@@ -130,7 +130,7 @@ TEST_F(Hunger, FeedingFromEveryLivingCode) {
         EXPECT_EQ(pet().condition, Condition::kJustFed);
         EXPECT_EQ(pet().esa, 60 + 75);
         EXPECT_EQ(shell.sounds, std::vector<std::string>{"esa.wav"});
-        EXPECT_EQ(c.wordbox, "やあ");  // fewer than ten words: nothing said
+        EXPECT_EQ(c.wordbox.japanese(), "やあ");  // fewer than ten words: nothing said
         EXPECT_EQ(c.infobox, "喜んでいます");
         EXPECT_TRUE(c.button2Enabled && c.button3Enabled && c.slider1Enabled);
         EXPECT_EQ(c.wordinboxText, "");
@@ -148,9 +148,9 @@ TEST_F(Hunger, ASlimeThatKnowsTenWordsSaysItIsDelicious) {
         SCOPED_TRACE(words);
         restartStill();
         pet().wordcount = words;
-        controls().wordbox = "やあ";
+        controls().wordbox = asHeld("やあ");
         feed();
-        EXPECT_EQ(controls().wordbox, words >= 10 ? "おいしい！" : "やあ");
+        EXPECT_EQ(controls().wordbox.japanese(), words >= 10 ? "おいしい！" : "やあ");
     }
 }
 

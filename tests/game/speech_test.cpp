@@ -26,7 +26,7 @@ protected:
     // Speaks once with `n` words and the given draws; fails on any draw beyond them.
     void speakWith(int n, std::vector<double> draws) {
         pet().wordcount = static_cast<int16_t>(n);
-        controls().wordbox = kBefore;
+        controls().wordbox = asHeld(kBefore);
         shell.randoms = {draws.begin(), draws.end()};
         shell.fallbackRandom = [] {
             ADD_FAILURE() << "unexpected draw";
@@ -53,7 +53,7 @@ class Utterances : public Speech, public ::testing::WithParamInterface<SpeechCas
 TEST_P(Utterances, AreComposedFromTheDraws) {
     const SpeechCase& c = GetParam();
     speakWith(c.n, c.draws);
-    EXPECT_EQ(controls().wordbox, c.says.value_or(kBefore));
+    EXPECT_EQ(controls().wordbox.japanese(), c.says.value_or(kBefore));
 }
 
 using S = SpeechCase;
@@ -153,7 +153,7 @@ class Greetings : public Speech, public ::testing::WithParamInterface<GreetingCa
 TEST_P(Greetings, FollowTheHour) {
     shell.hourValue = GetParam().hour;
     speakWith(GetParam().n, {kind(7)});
-    EXPECT_EQ(controls().wordbox, GetParam().says.value_or(kBefore));
+    EXPECT_EQ(controls().wordbox.japanese(), GetParam().says.value_or(kBefore));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,29 +173,43 @@ TEST_F(Speech, SaysOnlyTheFirstTenCharactersOfAWordWithoutTrailingBlanks) {
     // Half-width kana take one byte each in the file, so twelve of them fit a record.
     storeWords({"ｱｲｳｴｵｶｷｸｹｺｻｼ", "abcdefgh  xy", "ab cd   "});
     speakWith(3, {kind(1), pick(1, 3), pick(5, 5)});
-    EXPECT_EQ(controls().wordbox, "ｱｲｳｴｵｶｷｸｹｺ");
+    EXPECT_EQ(controls().wordbox.japanese(), "ｱｲｳｴｵｶｷｸｹｺ");
     // The word passed through the transfer buffer, as the file holds it.
     EXPECT_EQ(world().wordbuf.word, "ｱｲｳｴｵｶｷｸｹｺｻｼ        ");
     speakWith(3, {kind(1), pick(2, 3), pick(5, 5)});
-    EXPECT_EQ(controls().wordbox, "abcdefgh");
+    EXPECT_EQ(controls().wordbox.japanese(), "abcdefgh");
     speakWith(3, {kind(1), pick(3, 3), pick(5, 5)});
-    EXPECT_EQ(controls().wordbox, "ab cd");
+    EXPECT_EQ(controls().wordbox.japanese(), "ab cd");
+}
+
+// Its own words are the pieces the window translates; its name and the words it learned stay
+// as they are held, whatever they spell.
+TEST_F(Speech, OnlyItsOwnWordsAreMarkedForTranslation) {
+    storeWords({"は", "が", "元気？"});
+    pet().name = "大好き    ";
+    speakWith(12, {kind(3), pick(3, 12), pick(1, 3)});
+    EXPECT_EQ(controls().wordbox,
+              asHeld("大好き      ") + own("は") + asHeld("  元気？") + own("？"));
+    speakWith(12, {kind(6), pick(1, 12), pick(2, 12), pick(2, 5)});
+    EXPECT_EQ(controls().wordbox, asHeld("は  ") + own("が") + asHeld("  が"));
+    speakWith(12, {kind(4)});
+    EXPECT_EQ(controls().wordbox, own("大好き"));
 }
 
 // A word count larger than the file: the records beyond its end are empty words.
 TEST_F(Speech, ARecordBeyondTheFileIsAnEmptyWord) {
     speakWith(20, {kind(1), pick(20, 20), pick(2, 5)});
-    EXPECT_EQ(controls().wordbox, "！");
+    EXPECT_EQ(controls().wordbox.japanese(), "！");
     speakWith(32767, {kind(1), pick(32767, 32767), pick(4, 5)});
-    EXPECT_EQ(controls().wordbox, "");
+    EXPECT_EQ(controls().wordbox.japanese(), "");
     speakWith(20, {kind(2), pick(18, 20), pick(3, 20), pick(3, 3)});
-    EXPECT_EQ(controls().wordbox, "  うみ");
+    EXPECT_EQ(controls().wordbox.japanese(), "  うみ");
 }
 
 TEST_F(Speech, ASlimeWithoutWordsSaysNothing) {
     for (int n : {0, -1, -32768}) {
         speakWith(n, {});
-        EXPECT_EQ(controls().wordbox, kBefore);
+        EXPECT_EQ(controls().wordbox.japanese(), kBefore);
     }
 }
 
@@ -218,7 +232,7 @@ TEST_F(Speech, ASecondWordThatCannotDifferEndsInSilence) {
         SCOPED_TRACE(c.n);
         storeWords(c.words);
         pet().wordcount = static_cast<int16_t>(c.n);
-        controls().wordbox = kBefore;
+        controls().wordbox = asHeld(kBefore);
         int draws = 0;
         shell.randoms = {kind(c.kind)};
         shell.fallbackRandom = [&] {
@@ -227,7 +241,7 @@ TEST_F(Speech, ASecondWordThatCannotDifferEndsInSilence) {
         };
         game->speak();
         const bool onlyOneWord = c.kind == 6 && c.n <= 9;
-        EXPECT_EQ(controls().wordbox, onlyOneWord ? "あいうえおかきくけこ" : kBefore);
+        EXPECT_EQ(controls().wordbox.japanese(), onlyOneWord ? "あいうえおかきくけこ" : kBefore);
         EXPECT_LE(draws, 200);
     }
 }
@@ -240,10 +254,10 @@ TEST_F(Speech, TwoDifferentWordsAlwaysMakeAPair) {
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     shell.fallbackRandom = [&] { return uniform(generator); };
     for (int i = 0; i < 2000; ++i) {
-        controls().wordbox = kBefore;
+        controls().wordbox = asHeld(kBefore);
         shell.randoms = {kind(2)};
         game->speak();
-        const std::string& said = controls().wordbox;
+        const std::string said = controls().wordbox.japanese();
         ASSERT_TRUE(said == "あめ  いぬ" || said == "いぬ  あめ") << said;
     }
 }

@@ -44,7 +44,7 @@ TEST_P(StatusTick, ShowsTheConditionOnceASecond) {
         pet().wordcount = 20;
         world().movemode = 2;
         c.infobox = "喜んでいます";
-        c.wordbox = "やあ";
+        c.wordbox = asHeld("やあ");
         c.button1Enabled = c.button2Enabled = c.button3Enabled = initially;
         clock().setEnabled(TimerId::deadtimer, initially);
         clock().setInterval(TimerId::movetimer, kOwnPace);
@@ -52,7 +52,7 @@ TEST_P(StatusTick, ShowsTheConditionOnceASecond) {
 
         advance(1000);
         EXPECT_EQ(c.infobox, row.infobox ? row.infobox : "喜んでいます");
-        EXPECT_EQ(c.wordbox, row.wordbox ? row.wordbox : "やあ");
+        EXPECT_EQ(c.wordbox.japanese(), row.wordbox ? row.wordbox : "やあ");
         EXPECT_EQ(c.button1Enabled, row.button1.value_or(initially));
         EXPECT_EQ(c.button2Enabled, row.playAndTalk.value_or(initially));
         EXPECT_EQ(c.button3Enabled, row.playAndTalk.value_or(initially));
@@ -136,9 +136,9 @@ TEST_F(Status, TheSlimeAsksOnlyOnceItKnowsEnoughWords) {
         SCOPED_TRACE(::testing::Message() << "code " << c.condition << ", " << c.words);
         pet().condition = c.condition;
         pet().wordcount = c.words;
-        controls().wordbox = "やあ";
+        controls().wordbox = asHeld("やあ");
         game->modetimer_Timer();
-        EXPECT_EQ(controls().wordbox, c.says);
+        EXPECT_EQ(controls().wordbox.japanese(), c.says);
     }
 }
 

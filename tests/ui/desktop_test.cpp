@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "language.h"
 #include "naming_dialog.h"
 #include "qt_translations.h"
 #include "ui_fixture.h"
@@ -55,12 +56,18 @@ TEST_F(Desktop, UnderADarkThemeTheTextOnTheGamesOwnBackgroundsStaysDark) {
     QApplication::setPalette(light);
 }
 
-TEST_F(Desktop, QtsOwnChoosersSpeakJapanese) {
-    ASSERT_TRUE(installQtTranslations()) << "Debian's qt6-translations-l10n has qtbase_ja.qm";
-    QColorDialog chooser;
-    QStringList texts;
-    for (QPushButton* button : chooser.findChildren<QPushButton*>()) texts << button->text();
-    EXPECT_TRUE(texts.contains("キャンセル")) << texts.join('|').toStdString();
+TEST_F(Desktop, QtsOwnChoosersSpeakTheGamesLanguage) {
+    const auto buttons = [] {
+        QColorDialog chooser;
+        QStringList texts;
+        for (QPushButton* button : chooser.findChildren<QPushButton*>()) texts << button->text();
+        return texts;
+    };
+    ASSERT_TRUE(installQtTranslations(Language::english));
+    EXPECT_TRUE(buttons().contains("Cancel")) << buttons().join('|').toStdString();
+    ASSERT_TRUE(installQtTranslations(Language::japanese))
+        << "Debian's qt6-translations-l10n has qtbase_ja.qm";
+    EXPECT_TRUE(buttons().contains("キャンセル")) << buttons().join('|').toStdString();
 }
 
 // The controls, and the texts the window shows, that have no name for a screen reader.
@@ -92,7 +99,7 @@ TEST_F(Desktop, AScreenReaderHearsEveryControlTheTemperatureInDegreesAndEachChan
     // What the slime says and how it is doing reach the reader as descriptions, each change
     // an accessible event.
     Controls next = game->world().controls;
-    next.wordbox = "おなかすいた";
+    next.wordbox = own("おなかすいた");
     next.infobox = "餌が必要です";
     form->render(next);
     EXPECT_EQ(form->wordbox->accessibleDescription(), "おなかすいた");

@@ -3,6 +3,7 @@
 // for the characters it leaves out.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -80,4 +81,17 @@ TEST(GameFont, LeavesOtherCharactersToIpaPGothic) {
     const QString line = "ぷよは鬱蒼とした森がすき ABC 123";
     for (const QFont& font : fontsTheWindowUses())
         EXPECT_EQ(drawn(font, line), drawn(asIpaPGothic(font), line)) << font.pointSizeF() << " pt";
+}
+
+// The English texts and help are drawn by the built-in face too: the cut takes them in.
+TEST(GameFont, HoldsEveryCharacterOfTheEnglish) {
+    const QRawFont builtIn = QRawFont::fromFont(zupel::gameFont());
+    QString missing;
+    for (const char* path : {ZUPEL_ENGLISH_TEXTS, ZUPEL_ENGLISH_HELP}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+        for (const QChar c : QString::fromUtf8(file.readAll()))
+            if (!c.isSpace() && !builtIn.supportsCharacter(c) && !missing.contains(c)) missing += c;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << missing.toStdString();
 }

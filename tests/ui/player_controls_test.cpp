@@ -72,7 +72,8 @@ TEST_F(PlayerControls, ClickingTheSlimeGetsAnAnswer) {
 
 TEST_F(PlayerControls, TheGamesTextsAreShownAsTyped) {
     const auto widthOf = [&](QLabel* label, const char* text) {
-        game->world().controls.namebox = game->world().controls.wordbox = text;
+        game->world().controls.namebox = text;
+        game->world().controls.wordbox = asHeld(text);
         driver->sync();
         return label->sizeHint().width();
     };

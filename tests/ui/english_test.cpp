@@ -1,0 +1,202 @@
+// The game in English: every text of every window, message and dialog, the slime's own words in
+// its sentences, the letters a save file cannot hold, and the switch back to the exact Japanese.
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+#include <QToolTip>
+#include <functional>
+
+#include "end_dialog.h"
+#include "failure_report.h"
+#include "freeze_dialog.h"
+#include "help_window.h"
+#include "language.h"
+#include "naming_dialog.h"
+#include "options_dialog.h"
+#include "ui_fixture.h"
+
+namespace zupel::testing {
+namespace {
+
+bool hasJapanese(const QString& text) {
+    static const QRegularExpression japanese(
+        "[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]");
+    return text.contains(japanese);
+}
+
+// Every text a window shows or tells a screen reader: titles, captions, labels, tooltips,
+// accessible names and descriptions, menus.
+QStringList textsOf(QWidget* window) {
+    QStringList texts;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (w->isWindow()) texts << w->windowTitle();
+        texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+        if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    }
+    for (QAction* action : window->findChildren<QAction*>()) texts << action->text();
+    texts.removeAll("");
+    texts.removeAll("日本語");  // the language menu names each language in itself
+    return texts;
+}
+
+void expectEnglish(const QStringList& texts, const char* where) {
+    for (const QString& text : texts)
+        EXPECT_FALSE(hasJapanese(text)) << where << ": " << text.toStdString();
+}
+
+QSettings store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "zupel", "zupel");
+}
+
+class English : public UiTest {
+protected:
+    void SetUp() override {
+        store().clear();
+        PetRecord pet = slimeSavedToday();
+        pet.name = "Puyo      ";  // the one Japanese left would be the slime's name
+        storeSlime(pet);
+        startUp();
+    }
+    void TearDown() override {
+        speakNow(Language::japanese);
+        UiTest::TearDown();
+        store().clear();
+    }
+    // The change reaches the windows as an event, at once.
+    static void speakNow(Language language) {
+        speak(language);
+        QCoreApplication::processEvents();
+    }
+    // The texts of the next modal dialog that `open` shows, which is then closed.
+    static QStringList textsOfDialog(const std::function<void()>& open) {
+        QStringList texts;
+        whenDialogOpens([&texts](QWidget* dialog) {
+            texts = textsOf(dialog);
+            dialog->close();
+        });
+        open();
+        return texts;
+    }
+};
+
+TEST_F(English, TheMenuSwitchesEveryTextAtOnceAndBackToTheSameJapanese) {
+    game->world().controls.button3Caption = "やめる";  // a caption and a status line of the game
+    game->world().controls.infobox = "元気です";
+    driver->sync();
+    const QStringList japanese = textsOf(form.get());
+    ASSERT_TRUE(japanese.contains("餌をやる") && japanese.contains("元気です"));
+
+    form->english->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(store().value("setting/language").toString(), "en");
+    EXPECT_TRUE(form->english->isChecked());
+    const QStringList english = textsOf(form.get());
+    expectEnglish(english, "main window");
+    EXPECT_TRUE(english.contains("Feed") && english.contains("It is well") &&
+                english.contains("Stop") && english.contains("&File"));
+
+    form->japanese->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(store().value("setting/language").toString(), "ja");
+    EXPECT_EQ(textsOf(form.get()), japanese);  // byte for byte as before
+}
+
+TEST_F(English, AChoiceTheSettingsCannotKeepIsSpokenAllTheSameAndReported) {
+    QDir().mkpath(store().fileName());  // a folder where the settings file belongs
+    const QStringList texts = textsOfDialog([this] { form->english->trigger(); });
+    QDir().rmdir(store().fileName());
+    EXPECT_TRUE(texts.join('\n').contains("The language could not be written"))
+        << texts.join('|').toStdString();
+    EXPECT_EQ(spokenLanguage(), Language::english);
+}
+
+TEST_F(English, EveryDialogAndMessageSpeaksEnglish) {
+    speakNow(Language::english);
+    const std::function<QWidget*()> dialogs[] = {
+        [] { return new NamingDialog; },
+        [this] { return new FreezeDialog(QIcon(), form.get()); },
+        [] { return new EndDialogWindow(EndDialog::starved); },
+        [] { return new EndDialogWindow(EndDialog::badEnvironment); },
+        [] { return new EndDialogWindow(EndDialog::died); },
+        [this] { return new OptionsDialog(game->world().optionform, {}, {}, form.get()); },
+        [] { return new HelpWindow; },
+    };
+    for (const auto& make : dialogs) {
+        std::unique_ptr<QWidget> dialog(make());
+        const QStringList texts = textsOf(dialog.get());
+        EXPECT_GE(texts.size(), 1);
+        expectEnglish(texts, dialog->metaObject()->className());
+    }
+    const std::function<void()> messages[] = {
+        [] { reportSaveFileFailure(SaveFileError("data.sura", "write", "disk full")); },
+        [] { reportLockFailure("zupel.lock", "read-only"); },
+        [] { reportNoGameFolder("too long"); },
+        [] { reportLockOfOtherMachine("zupel.lock", "elsewhere"); },
+        [] { reportSaveFolderFailure("/nowhere", "denied"); },
+        [this] { shell->reportSettingsNotSaved(); },
+        [this] { form->aboutgame->trigger(); },
+    };
+    for (const auto& show : messages) {
+        const QStringList texts = textsOfDialog(show);
+        EXPECT_GE(texts.size(), 2);
+        expectEnglish(texts, "message");
+    }
+}
+
+TEST_F(English, TheSlimeSaysItsOwnWordsInEnglishAndTaughtWordsAsTyped) {
+    speakNow(Language::english);
+    game->world().controls.wordbox = asHeld("ぷよ  ") + own("は") + asHeld("  もち") + own("？");
+    driver->sync();
+    EXPECT_EQ(form->wordbox->text(), "ぷよ  is  もち?");
+    game->world().controls.wordbox = own("あそんで あそんで");
+    driver->sync();
+    EXPECT_EQ(form->wordbox->text(), "Pway! Pway!");
+}
+
+// Letters as an input method or a compose key hands them to the box.
+void type(QWidget* box, const QString& text) {
+    QInputMethodEvent typed;
+    typed.setCommitString(text);
+    QApplication::sendEvent(box, &typed);
+}
+
+// A letter code page 932 lacks never enters a box whose text the slime keeps, and the player is
+// told at the box, in the language spoken.
+TEST_F(English, LettersTheSaveFilesCannotHoldAreLeftOutAndTheBoxSaysSo) {
+    for (const Language language : {Language::japanese, Language::english}) {
+        speakNow(language);
+        NamingDialog naming;
+        naming.show();
+        type(naming.Text1, "café");
+        EXPECT_EQ(naming.Text1->text(), "caf");
+        EXPECT_TRUE(QToolTip::text().contains("é"));
+        EXPECT_EQ(hasJapanese(QToolTip::text()), language == Language::japanese);
+        QToolTip::hideText();
+    }
+    form->button3->click();  // talk
+    type(form->wordinbox, "na\u00efve\U0001F600");
+    EXPECT_EQ(form->wordinbox->text(), "nave");
+    EXPECT_EQ(game->world().controls.wordinboxText, "nave");  // the game never saw the letters
+    EXPECT_TRUE(QToolTip::text().contains("\u00ef"));
+}
+
+TEST(Language, ASettingTheGameDoesNotKnowLeavesTheDesktops) {
+    EXPECT_EQ(languageOf("ja"), Language::japanese);
+    EXPECT_EQ(languageOf("en"), Language::english);
+    for (const std::optional<std::string>& other :
+         {std::optional<std::string>(), {"fr"}, {""}, {"JA"}})
+        EXPECT_EQ(languageOf(other), desktopLanguage()) << other.value_or("(none)");
+}
+
+}  // namespace
+}  // namespace zupel::testing
