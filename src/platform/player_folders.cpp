@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <system_error>
 
 namespace zupel {
 namespace {
@@ -29,6 +28,15 @@ std::filesystem::path baseFolder(const char* variable, const char* underHome) {
     return home.empty() ? home : home / underHome;
 }
 
+// Makes each missing folder of `path` with mode 0700; folders that exist keep theirs.
+void makeMissingFolders(const std::filesystem::path& path) {
+    std::filesystem::path folder;
+    for (const std::filesystem::path& part : path) {
+        folder /= part;
+        ::mkdir(folder.c_str(), 0700);  // an existing one, or one that cannot be made, is left
+    }
+}
+
 }  // namespace
 
 std::filesystem::path playerDataFolder() {
@@ -41,9 +49,10 @@ GameFolder playerConfigFolder() {
         const std::filesystem::path base = baseFolder("XDG_CONFIG_HOME", ".config");
         if (base.empty()) return GameFolder{};
         // Qt reaches a folder whose name is not UTF-8 only through the folder held open, so the
-        // base folder is made now if it is missing, as the settings would make it anyway.
-        std::error_code ignored;
-        std::filesystem::create_directories(base, ignored);
+        // base folder is made now if it is missing, as the settings would make it anyway: the
+        // player's alone, as the XDG rules ask, even when the language is read before an
+        // installed copy has made every new file private.
+        makeMissingFolders(base);
         const GameFolder home = gameFolderAt(base);
         return GameFolder{home.bytes / "zupel", home.forQt + "/zupel"};
     }();
