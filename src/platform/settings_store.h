@@ -2,6 +2,7 @@
 // on Windows, ~/.config/zupel/zupel.conf on Linux. Application "zupel", group "setting".
 #pragma once
 
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,11 @@ public:
     bool write(const std::string& key, const std::string& value);
     // Where the settings live (a file, or a registry key), for telling the player.
     std::string location() const;
+
+private:
+    // The store's file where the store is a file (settings_store_linux.cpp); empty where it is
+    // the registry (settings_store_windows.cpp).
+    static QString storeFile();
 };
 
 }  // namespace zupel

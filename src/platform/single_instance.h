@@ -30,6 +30,14 @@ public:
     const QString& path() const { return path_; }
 
 private:
+    // The system's own part (single_instance_linux.cpp, single_instance_windows.cpp).
+    // The name QLockFile writes into a lock made on this machine.
+    static QString thisMachine();
+    // The system's reason why the lock file at `path` cannot be made.
+    static std::string whyNoLock(const QString& path);
+    // Why what stands in the lock's place cannot serve as one, or "" when it can (an ordinary
+    // file, or nothing yet).
+    static std::string notALockFile(const QString& path);
     // Removes a lock file that cannot be read as a lock. Empty on success; otherwise why not.
     std::string takeOverUnreadable(Outcome& heldBy);
 
