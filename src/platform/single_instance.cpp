@@ -15,7 +15,7 @@ SingleInstance::Result SingleInstance::acquire() {
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (lock_.tryLock(0)) return {Outcome::acquired, {}, {}};
         if (lock_.error() != QLockFile::LockFailedError) {
-            return {Outcome::failed, {}, whyNoLock(path_)};
+            return whyNoLock(path_);
         }
         qint64 pid = 0;
         QString host;

@@ -21,6 +21,7 @@ public:
         Outcome outcome = Outcome::failed;
         std::string host;    // maybeElsewhere: the machine named in the lock
         std::string reason;  // failed: the system's reason
+        bool folderReadOnly = false;  // failed: nothing may be written in the folder
     };
 
     explicit SingleInstance(const QString& folder);
@@ -33,8 +34,8 @@ private:
     // The system's own part (single_instance_linux.cpp, single_instance_windows.cpp).
     // The name QLockFile writes into a lock made on this machine.
     static QString thisMachine();
-    // The system's reason why the lock file at `path` cannot be made.
-    static std::string whyNoLock(const QString& path);
+    // A failure with the system's reason why the lock file at `path` cannot be made.
+    static Result whyNoLock(const QString& path);
     // Why what stands in the lock's place cannot serve as one, or "" when it can (an ordinary
     // file, or nothing yet).
     static std::string notALockFile(const QString& path);

@@ -11,6 +11,14 @@
 #include <cstring>
 
 namespace zupel {
+namespace {
+
+SingleInstance::Result failure(int error) {
+    const bool readOnly = error == EACCES || error == EPERM || error == EROFS;
+    return {SingleInstance::Outcome::failed, {}, std::strerror(error), readOnly};
+}
+
+}  // namespace
 
 // The name QLockFile writes into a lock for this machine.
 QString SingleInstance::thisMachine() {
@@ -19,10 +27,10 @@ QString SingleInstance::thisMachine() {
 
 // QLockFile tells only "permission" or "unknown"; the system's own words come from trying the
 // same steps again: create the file, write a lock's worth of bytes, and clean up.
-std::string SingleInstance::whyNoLock(const QString& path) {
+SingleInstance::Result SingleInstance::whyNoLock(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return std::strerror(errno);
+    if (fd < 0) return failure(errno);
     const QByteArray probe = QByteArray::number(::getpid()) + '\n' + "zupel\n" +
                              thisMachine().toUtf8() + '\n';
     errno = 0;
@@ -31,8 +39,8 @@ std::string SingleInstance::whyNoLock(const QString& path) {
     const int error = errno != 0 ? errno : ENOSPC;  // a short write: the disk is full
     ::close(fd);
     ::unlink(name.constData());
-    if (!written) return std::strerror(error);
-    return "the lock file could not be written";
+    if (!written) return failure(error);
+    return {Outcome::failed, {}, "the lock file could not be written"};
 }
 
 // Anything but an ordinary file never reaches QLockFile: it would wait for ever on a FIFO, and

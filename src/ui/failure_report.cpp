@@ -30,11 +30,21 @@ void reportSaveFileFailure(const SaveFileError& error, bool withWindow) {
         withWindow);
 }
 
-void reportLockFailure(const std::string& lockFile, const std::string& reason) {
-    report("cannot make the lock file " + lockFile + ": " + reason,
-           QString("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
-                   "ファイル: %1\n理由: %2")
-               .arg(fromBytes(lockFile), fromBytes(reason)));
+void reportLockFailure(const std::string& lockFile, const std::string& reason, bool moveFolder) {
+    std::string line = "cannot make the lock file " + lockFile + ": " + reason;
+    QString message = QString(
+                          "ロックファイルを作れなかったので、ゲームを終了します。\n\n"
+                          "ファイル: %1\n理由: %2")
+                          .arg(fromBytes(lockFile), fromBytes(reason));
+    if (moveFolder) {
+        line +=
+            ". Nothing can be written in the game folder: move the whole folder somewhere "
+            "you can write, such as your Documents folder, and start the game from there.";
+        message +=
+            "\n\nゲームのフォルダに書き込めません。フォルダごと、書き込める場所"
+            "（ドキュメントなど）へ移してから、そこで起動して下さい。";
+    }
+    report(line, message);
 }
 
 void reportNoGameFolder(const std::string& reason) {

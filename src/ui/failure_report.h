@@ -11,7 +11,9 @@ namespace zupel {
 // Without a window (the display is gone) only the line on standard error is left.
 void reportSaveFileFailure(const SaveFileError& error, bool withWindow = true);
 // The lock file cannot be made or taken over (a read-only folder, a full disk, ...).
-void reportLockFailure(const std::string& lockFile, const std::string& reason);
+// `moveFolder`: the game folder cannot be written, and the player can move it elsewhere.
+void reportLockFailure(const std::string& lockFile, const std::string& reason,
+                       bool moveFolder = false);
 // The folder of the running program, where the slime lives, cannot be named.
 void reportNoGameFolder(const std::string& reason);
 // The lock was made on another machine, where the game may be running on the same slime.
