@@ -81,6 +81,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("zupel");
     QApplication::setDesktopFileName("org.zupel.zupel");  // its icon in a Wayland task bar
+    // The slime on every window of the game, from the first question or error box on.
+    PictureStore pictures;
+    QApplication::setWindowIcon(pictures.windowIcon());
     installGameFont();
     QApplication::setFont(gameFont());
     if (!installQtTranslations()) {
@@ -104,7 +107,6 @@ int main(int argc, char** argv) {
     SingleInstance instance(places.saves.forQt);
     if (const int status = refusedStart(instance, places); status >= 0) return status;
 
-    PictureStore pictures;
     MainForm form(pictures);
     form.centreOnScreen();
     RaiseListener raiseListener(places.saves.bytes, [&] { bringForward(form); });

@@ -29,6 +29,24 @@ if [[ $windows_src == *.zip ]]; then
 fi
 wineboot -i >/dev/null 2>&1; wineserver -w  # the prefix is made before any clock starts
 
+# 0. What Windows shows of zupel.exe: the slime icon from 16 to 256 pixels, the game's version
+#    in its details, and a manifest that asks for no administrator, draws sharp on every
+#    monitor and takes long paths.
+exe=$windows_src/zupel.exe
+version=$(sed -nE 's/^project\(zupel VERSION ([0-9.]+).*/\1/p' "$here/../../CMakeLists.txt")
+wrestool -x -t 14 "$exe" >"$work/zupel.ico" 2>/dev/null
+icon_sizes=$(icotool -l "$work/zupel.ico" 2>/dev/null | sed -nE 's/.*--width=([0-9]+) .*/\1/p' | sort -n | paste -sd' ')
+check "zupel.exe carries the slime icon at the sizes Windows shows ($icon_sizes)" \
+  test "$icon_sizes" = "16 20 24 32 40 48 64 96 128 256"
+details=$(wrestool -x --raw -t 16 "$exe" 2>/dev/null |
+  python3 -c 'import sys; print(sys.stdin.buffer.read().decode("utf-16-le", "replace"))' | tr -c '[:print:]' '\n')
+product_version() { grep -A3 -x ProductVersion <<<"$details" | grep -qx "$version"; }
+check "and version $version in its details" product_version
+manifest=$(wrestool -x --raw -t 24 "$exe" 2>/dev/null)
+for asked in 'level="asInvoker"' '>PerMonitorV2<' '<longPathAware[^>]*>true<' '<supportedOS'; do
+  check "its manifest says $asked" grep -qE "$asked" <<<"$manifest"
+done
+
 # A fresh game folder for one system ($1: linux or windows) holding the program alone.
 fresh() {
   rm -rf "${work:?}/$1" && mkdir -p "$work/$1"
