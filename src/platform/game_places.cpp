@@ -1,19 +1,11 @@
 #include "game_places.h"
 
-#include <QFile>
 #include <QStandardPaths>
 #include <system_error>
 
-namespace zupel {
+#include "file_save_folder.h"
 
-std::filesystem::path installedDataFolder(const std::filesystem::path& programFolder) {
-    if (programFolder.filename() != "games") return {};
-    const std::filesystem::path data = programFolder.parent_path() / "share" / "games" / "zupel";
-    std::error_code error;
-    // The help is part of every install, and never lies beside a program that is not installed.
-    if (!std::filesystem::is_regular_file(data / "zupelhelp.hlp", error)) return {};
-    return data;
-}
+namespace zupel {
 
 GamePlaces findGamePlaces() {
     const GameFolder program = findGameFolder();
@@ -22,10 +14,10 @@ GamePlaces findGamePlaces() {
 
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (own.isEmpty()) throw SaveFolderError{"~/.local/share/zupel", "no home folder is known"};
-    const std::filesystem::path saves(QFile::encodeName(own).toStdString());
+    const std::filesystem::path saves(own.toStdU16String());
     std::error_code error;
     std::filesystem::create_directories(saves, error);
-    if (error) throw SaveFolderError{saves.string(), error.message()};
+    if (error) throw SaveFolderError{shownPath(saves), error.message()};
     return {gameFolderAt(data), gameFolderAt(saves)};
 }
 

@@ -8,11 +8,12 @@
 namespace zupel {
 namespace {
 
-void report(const std::string& line, const QString& message, bool withWindow = true) {
+void report(const std::string& line, const QString& message, bool withWindow = true,
+            QMessageBox::Icon icon = QMessageBox::Critical) {
     std::fprintf(stderr, "zupel: %s\n", line.c_str());
     std::fflush(stderr);
     if (!withWindow || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-    showMessageBox(QMessageBox::Critical, "ZUPEL", message);
+    showMessageBox(icon, "ZUPEL", message);
 }
 
 QString fromBytes(const std::string& text) {
@@ -69,6 +70,19 @@ void reportSaveFolderFailure(const std::string& folder, const std::string& reaso
            QString("スライムを保存するフォルダを作れなかったので、ゲームを終了します。\n\n"
                    "フォルダ: %1\n理由: %2")
                .arg(fromBytes(folder), fromBytes(reason)));
+}
+
+void reportShippedFilesMissing() {
+    report(
+        "the game's sounds and help are not beside the program: if it was started from inside "
+        "the zip, unzip the whole folder and start zupel.exe from the unzipped folder",
+        QString("このフォルダには、ゲームの音とヘルプがありません。\n\n"
+                "ZIP ファイルの中から起動したときは、ゲームを終了して、ZIP ファイルの中の"
+                "フォルダを丸ごと（ドキュメントなどへ）展開してから、展開したフォルダの "
+                "zupel.exe を起動して下さい。ZIP ファイルの中から起動すると、スライムも一時"
+                "フォルダに保存されて、あとで消えてしまいます。\n\n"
+                "このままでも遊べますが、音は鳴らず、ヘルプも開きません。"),
+        /*withWindow=*/true, QMessageBox::Warning);
 }
 
 }  // namespace zupel

@@ -1,5 +1,6 @@
 // A save file or the lock file that cannot be used ends the game with a clear report: a line on
-// standard error and a message box naming the file, what failed and why.
+// standard error and a message box naming the file, what failed and why. A copy without its
+// sounds and help is told so the same way, and plays on.
 #pragma once
 
 #include <string>
@@ -20,5 +21,8 @@ void reportNoGameFolder(const std::string& reason);
 void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host);
 // The player's own folder for the slime cannot be made (an installed copy's first start).
 void reportSaveFolderFailure(const std::string& folder, const std::string& reason);
+// The program runs without its sounds and help (started from inside the zip): the game plays
+// on once the player has read to unzip the whole folder.
+void reportShippedFilesMissing();
 
 }  // namespace zupel

@@ -16,6 +16,7 @@
 #include "picture_store.h"
 #include "qt_translations.h"
 #include "raise_request.h"
+#include "shipped_files.h"
 #include "single_instance.h"
 #include "ui_fonts.h"
 #include "window_shell.h"
@@ -106,6 +107,7 @@ int main(int argc, char** argv) {
     }
     SingleInstance instance(places.saves.forQt);
     if (const int status = refusedStart(instance, places); status >= 0) return status;
+    if (shippedFilesMissing(places.data.forQt)) reportShippedFilesMissing();
 
     MainForm form(pictures);
     form.centreOnScreen();
