@@ -40,8 +40,12 @@ SingleInstance::Result SingleInstance::whyNoLock(const QString& path) {
     return {Outcome::failed, {}, "the lock file could not be written"};
 }
 
-std::string SingleInstance::notALockFile(const QString&) {
-    return {};
+// A folder in the lock's place would otherwise read as a folder nobody may write in.
+std::string SingleInstance::notALockFile(const QString& path) {
+    const DWORD attributes = GetFileAttributesW(longPathForm(path.toStdWString()).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return {};
+    return "it is a folder, not an ordinary file";
 }
 
 std::string SingleInstance::takeOverUnreadable(Outcome&) {
