@@ -270,8 +270,10 @@ check "installing over it" install
 check "puts the new program in place" cmp -s "$installed/zupel.exe" "$windows_src/zupel.exe"
 check "and leaves the slime as it was" diff -r "$slime" "$work/slime_installed"
 uninstall() { wine "$installed/uninstall.exe" /S && wineserver -w; }
+echo "the player's own" >"$installed/notes.txt"
 check "the uninstaller runs silently" uninstall
-check "and removes the program" test ! -e "$installed"
+check "and removes the program and itself" test ! -e "$installed/zupel.exe" -a ! -e "$installed/uninstall.exe"
+check "but nothing it did not install" test -f "$installed/notes.txt"
 check "and the Start-menu entry" test ! -e "$menu_entry"
 check "and the entry in the list of apps" bash -c "! wine reg query '$apps_entry' >/dev/null 2>&1"
 check "but leaves the slime" diff -r "$slime" "$work/slime_installed"
