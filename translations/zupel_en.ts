@@ -402,5 +402,21 @@ The next start speaks the language it spoke before.
 
 File: %1</translation>
     </message>
+    <message>
+        <source>ゲームのフォルダに書き込めません。フォルダごと、書き込める場所（ドキュメントなど）へ移してから、そこで起動して下さい。</source>
+        <translation>Nothing can be written in the game folder: move the whole folder somewhere you can write, such as your Documents folder, and start the game from there.</translation>
+    </message>
+    <message>
+        <source>このフォルダには、ゲームの音とヘルプがありません。
+
+ZIP ファイルの中から起動したときは、ゲームを終了して、ZIP ファイルの中のフォルダを丸ごと（ドキュメントなどへ）展開してから、展開したフォルダの zupel.exe を起動して下さい。ZIP ファイルの中から起動すると、スライムも一時フォルダに保存されて、あとで消えてしまいます。
+
+このままでも遊べますが、音は鳴らず、ヘルプも開きません。</source>
+        <translation>This folder does not hold the game&apos;s sounds and help.
+
+If you started the game from inside the zip file, quit it, extract the whole folder inside the zip (to your Documents, for example) and start zupel.exe in the extracted folder. Started from inside the zip, the slime too is saved in a temporary folder and is later lost.
+
+You can play on, but without sounds or help.</translation>
+    </message>
 </context>
 </TS>

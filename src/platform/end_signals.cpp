@@ -3,17 +3,13 @@
 #include <QSocketNotifier>
 #include <QtGlobal>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
-#endif
 
 namespace zupel {
-
-#ifdef Q_OS_UNIX
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
@@ -61,14 +57,5 @@ void EndSignals::drain() {
     while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) any = true;
     if (any) onSignal_();  // two signals in a row ask for one ending
 }
-
-#else
-
-// Elsewhere the window system's own close messages reach the window as a close.
-EndSignals::EndSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {}
-EndSignals::~EndSignals() = default;
-void EndSignals::drain() {}
-
-#endif
 
 }  // namespace zupel

@@ -14,6 +14,15 @@ public:
     ~ExitHook();  // from here on an exit() does nothing of ours
     ExitHook(const ExitHook&) = delete;
     ExitHook& operator=(const ExitHook&) = delete;
+
+    // Runs the action set last, once; later calls do nothing.
+    static void runLastAction();
+
+private:
+    // The system's own part: on Linux an _exit on another thread hands the action to the main
+    // thread.
+    static void startHandOver();
+    static void stopHandOver();
 };
 
 }  // namespace zupel

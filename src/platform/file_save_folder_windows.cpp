@@ -1,28 +1,10 @@
 #include <windows.h>
 
 #include "file_save_folder.h"
+#include "windows_api.h"
 
 namespace zupel {
 namespace {
-
-// The system's own words for an error, without the line break Windows ends them with.
-std::string systemReason(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring wide = length > 0 ? std::wstring(text, length) : std::wstring();
-    LocalFree(text);
-    while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L'.'))
-        wide.pop_back();
-    if (wide.empty()) return "system error " + std::to_string(error);
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
-}
 
 OVERLAPPED at(int64_t offset) {
     OVERLAPPED where{};
@@ -37,7 +19,7 @@ public:
         : path_(std::move(path)), length_(recordLength) {
         // Shared for reading and writing as the Linux build's files are, so a player's backup
         // tool may read them while the slime lives.
-        file_ = CreateFileW(path_.c_str(), GENERIC_READ | GENERIC_WRITE,
+        file_ = CreateFileW(longPathForm(path_).c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file_ == INVALID_HANDLE_VALUE) fail("open");
@@ -107,7 +89,7 @@ std::unique_ptr<RecordFile> FileSaveFolder::open(const std::string& name, int re
 
 void FileSaveFolder::remove(const std::string& name) {
     const std::filesystem::path path = folder_ / name;
-    if (!DeleteFileW(path.c_str())) {
+    if (!DeleteFileW(longPathForm(path).c_str())) {
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
             throw SaveFileError(shownPath(path), "delete", systemReason(error));

@@ -1,9 +1,7 @@
 #include "game_folder.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
-#ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
@@ -11,12 +9,10 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
-#endif
 
 namespace zupel {
 namespace {
 
-#ifdef Q_OS_LINUX
 // The kernel's own record of the running executable, byte for byte. A program started through
 // a path longer than the system's limit has none, and no other folder may stand in for its own.
 std::filesystem::path executablePath() {
@@ -42,7 +38,6 @@ QString nameThroughOpenFolder(const std::filesystem::path& folder) {
     if (fd < 0) return QFile::decodeName(QByteArray::fromStdString(folder.string()));
     return QString("/proc/self/fd/%1").arg(fd);
 }
-#endif
 
 }  // namespace
 
@@ -50,20 +45,11 @@ GameFolder gameFolderAt(const std::filesystem::path& folder) {
     const QByteArray bytes = QByteArray::fromStdString(folder.string());
     const QString decoded = QFile::decodeName(bytes);
     if (QFile::encodeName(decoded) == bytes) return {folder, decoded};
-#ifdef Q_OS_LINUX
     return {folder, nameThroughOpenFolder(folder)};
-#else
-    return {folder, decoded};
-#endif
 }
 
 GameFolder findGameFolder() {
-#ifdef Q_OS_LINUX
     return gameFolderAt(executablePath().parent_path());
-#endif
-    const QString folder = QCoreApplication::applicationDirPath();
-    if (folder.isEmpty()) throw GameFolderError("the system does not say where the program is");
-    return {std::filesystem::path(QFile::encodeName(folder).toStdString()), folder};
 }
 
 }  // namespace zupel

@@ -20,7 +20,7 @@ struct GameFolderError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Call once a QCoreApplication exists (the portable fallback asks it). Throws GameFolderError.
+// Throws GameFolderError.
 GameFolder findGameFolder();
 // The same for a folder given by its bytes (`findGameFolder` uses it; tests call it directly).
 GameFolder gameFolderAt(const std::filesystem::path& folder);

@@ -2,18 +2,10 @@
 
 #include <system_error>
 
+#include "file_save_folder.h"
 #include "player_folders.h"
 
 namespace zupel {
-
-std::filesystem::path installedDataFolder(const std::filesystem::path& programFolder) {
-    if (programFolder.filename() != "games") return {};
-    const std::filesystem::path data = programFolder.parent_path() / "share" / "games" / "zupel";
-    std::error_code error;
-    // The help is part of every install, and never lies beside a program that is not installed.
-    if (!std::filesystem::is_regular_file(data / "zupelhelp.hlp", error)) return {};
-    return data;
-}
 
 GamePlaces findGamePlaces() {
     const GameFolder program = findGameFolder();
@@ -25,7 +17,7 @@ GamePlaces findGamePlaces() {
     if (saves.empty()) throw SaveFolderError{"~/.local/share/zupel", "no home folder is known"};
     std::error_code error;
     std::filesystem::create_directories(saves, error);
-    if (error) throw SaveFolderError{saves.string(), error.message()};
+    if (error) throw SaveFolderError{shownPath(saves), error.message()};
     return {gameFolderAt(data), gameFolderAt(saves)};
 }
 

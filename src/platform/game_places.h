@@ -1,8 +1,10 @@
-// Where a copy of the game keeps what. An installed copy (the program in PREFIX/games, its sounds
-// and help in PREFIX/share/games/zupel, where Debian keeps games) is shared by every player, so
-// each player's slime, its save files and its lock live in that player's own data folder. Any other
-// copy (the build folder, an unpacked folder) keeps everything beside the program, so a portable
-// folder stays portable. The layout alone decides; nothing is tried out by writing.
+// Where a copy of the game keeps what. An installed copy (on Linux the program in PREFIX/games,
+// its sounds and help in PREFIX/share/games/zupel, where Debian keeps games; on Windows the
+// installer's folder, with the uninstaller beside the program) keeps each player's slime, its
+// save files and its lock in that player's own data folder (~/.local/share/zupel,
+// %APPDATA%\zupel), where no upgrade or uninstall reaches. Any other copy (the build folder, an
+// unpacked folder) keeps everything beside the program, so a portable folder stays portable.
+// The layout alone decides; nothing is tried out by writing.
 #pragma once
 
 #include <filesystem>
@@ -12,9 +14,9 @@
 
 namespace zupel {
 
-// The folder, beside `programFolder`, where an installed copy keeps its sounds and help, when
-// the copy is laid out as installed (PREFIX/games and PREFIX/share/games/zupel holding the help);
-// empty for a portable copy.
+// The folder where an installed copy keeps its sounds and help, when the copy in `programFolder`
+// is laid out as installed (game_places_linux.cpp, game_places_windows.cpp); empty for a
+// portable copy.
 std::filesystem::path installedDataFolder(const std::filesystem::path& programFolder);
 
 struct GamePlaces {

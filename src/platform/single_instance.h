@@ -21,6 +21,7 @@ public:
         Outcome outcome = Outcome::failed;
         std::string host;    // maybeElsewhere: the machine named in the lock
         std::string reason;  // failed: the system's reason
+        bool folderReadOnly = false;  // failed: nothing may be written in the folder
     };
 
     explicit SingleInstance(const QString& folder);
@@ -30,6 +31,14 @@ public:
     const QString& path() const { return path_; }
 
 private:
+    // The system's own part (single_instance_linux.cpp, single_instance_windows.cpp).
+    // The name QLockFile writes into a lock made on this machine.
+    static QString thisMachine();
+    // A failure with the system's reason why the lock file at `path` cannot be made.
+    static Result whyNoLock(const QString& path);
+    // Why what stands in the lock's place cannot serve as one, or "" when it can (an ordinary
+    // file, or nothing yet).
+    static std::string notALockFile(const QString& path);
     // Removes a lock file that cannot be read as a lock. Empty on success; otherwise why not.
     std::string takeOverUnreadable(Outcome& heldBy);
 

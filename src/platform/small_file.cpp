@@ -1,28 +1,16 @@
 #include "small_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#endif
 
 namespace zupel {
-namespace {
 
-std::string tooLarge(qint64 size, qint64 limit) {
-    return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(limit) +
-           " the game reads";
-}
-
-}  // namespace
-
-#ifdef Q_OS_UNIX
 // The checks are made on the opened file itself, so nothing can be swapped in between; opening
 // without blocking keeps a FIFO from holding the caller up until a writer comes.
 SmallFile readSmallFile(const QString& path, qint64 limit) {
@@ -59,18 +47,5 @@ SmallFile readSmallFile(const QString& path, qint64 limit) {
     ::close(fd);
     return file;
 }
-#else
-SmallFile readSmallFile(const QString& path, qint64 limit) {
-    const QFileInfo info(path);
-    if (info.isSymLink()) return {{}, "it is a link, not the file itself"};
-    if (!info.isFile()) return {{}, "it is not an ordinary file"};
-    if (info.size() > limit) return {{}, tooLarge(info.size(), limit)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {{}, file.errorString().toStdString()};
-    SmallFile read{file.read(limit + 1), {}};
-    if (read.bytes.size() > limit) return {{}, tooLarge(read.bytes.size(), limit)};
-    return read;
-}
-#endif
 
 }  // namespace zupel

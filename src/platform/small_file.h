@@ -14,6 +14,12 @@ struct SmallFile {
     std::string refusal;  // empty when `bytes` is the whole file; otherwise why it was not read
 };
 
+// Why a file of `size` bytes is not read, when the caller reads at most `limit`.
+inline std::string tooLarge(qint64 size, qint64 limit) {
+    return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(limit) +
+           " the game reads";
+}
+
 // Reads `path` when it is an ordinary file (not a symbolic link) of at most `limit` bytes.
 SmallFile readSmallFile(const QString& path, qint64 limit);
 

@@ -10,11 +10,12 @@
 namespace zupel {
 namespace {
 
-void report(const std::string& line, const QString& message, bool withWindow = true) {
+void report(const std::string& line, const QString& message, bool withWindow = true,
+            QMessageBox::Icon icon = QMessageBox::Critical) {
     std::fprintf(stderr, "zupel: %s\n", line.c_str());
     std::fflush(stderr);
     if (!withWindow || !qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-    showMessageBox(QMessageBox::Critical, "ZUPEL", message);
+    showMessageBox(icon, "ZUPEL", message);
 }
 
 QString fromBytes(const std::string& text) {
@@ -32,11 +33,20 @@ void reportSaveFileFailure(const SaveFileError& error, bool withWindow) {
         withWindow);
 }
 
-void reportLockFailure(const std::string& lockFile, const std::string& reason) {
-    report("cannot make the lock file " + lockFile + ": " + reason,
-           translated(PlayerText::ja("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
-                                     "ファイル: %1\n理由: %2"))
-               .arg(fromBytes(lockFile), fromBytes(reason)));
+void reportLockFailure(const std::string& lockFile, const std::string& reason, bool moveFolder) {
+    std::string line = "cannot make the lock file " + lockFile + ": " + reason;
+    QString message = translated(PlayerText::ja("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
+                                                 "ファイル: %1\n理由: %2"))
+                          .arg(fromBytes(lockFile), fromBytes(reason));
+    if (moveFolder) {
+        line +=
+            ". Nothing can be written in the game folder: move the whole folder somewhere "
+            "you can write, such as your Documents folder, and start the game from there.";
+        message += "\n\n" + translated(PlayerText::ja(
+                                  "ゲームのフォルダに書き込めません。フォルダごと、書き込める場所"
+                                  "（ドキュメントなど）へ移してから、そこで起動して下さい。"));
+    }
+    report(line, message);
 }
 
 void reportNoGameFolder(const std::string& reason) {
@@ -65,6 +75,20 @@ void reportSaveFolderFailure(const std::string& folder, const std::string& reaso
                           "スライムを保存するフォルダを作れなかったので、ゲームを終了します。\n\n"
                           "フォルダ: %1\n理由: %2"))
                .arg(fromBytes(folder), fromBytes(reason)));
+}
+
+void reportShippedFilesMissing() {
+    report(
+        "the game's sounds and help are not beside the program: if it was started from inside "
+        "the zip, unzip the whole folder and start zupel.exe from the unzipped folder",
+        translated(PlayerText::ja(
+            "このフォルダには、ゲームの音とヘルプがありません。\n\n"
+            "ZIP ファイルの中から起動したときは、ゲームを終了して、ZIP ファイルの中の"
+            "フォルダを丸ごと（ドキュメントなどへ）展開してから、展開したフォルダの "
+            "zupel.exe を起動して下さい。ZIP ファイルの中から起動すると、スライムも一時"
+            "フォルダに保存されて、あとで消えてしまいます。\n\n"
+            "このままでも遊べますが、音は鳴らず、ヘルプも開きません。")),
+        /*withWindow=*/true, QMessageBox::Warning);
 }
 
 }  // namespace zupel

@@ -17,6 +17,7 @@
 #include "picture_store.h"
 #include "raise_request.h"
 #include "settings_store.h"
+#include "shipped_files.h"
 #include "single_instance.h"
 #include "ui_fonts.h"
 #include "window_shell.h"
@@ -35,8 +36,9 @@ namespace {
 
 // The exit status when this copy may not run the game (after telling why, where it is not
 // simply running already); -1 when it holds the lock.
-int refusedStart(zupel::SingleInstance& instance, const std::filesystem::path& saveFolder) {
-    const std::string file = (saveFolder / "zupel.lock").string();  // as the player reads it
+int refusedStart(zupel::SingleInstance& instance, const zupel::GamePlaces& places) {
+    const std::filesystem::path& saveFolder = places.saves.bytes;
+    const std::string file = zupel::shownPath(saveFolder / "zupel.lock");  // as the player reads it
     using Outcome = zupel::SingleInstance::Outcome;
     const zupel::SingleInstance::Result lock = instance.acquire();
     switch (lock.outcome) {
@@ -52,7 +54,10 @@ int refusedStart(zupel::SingleInstance& instance, const std::filesystem::path& s
         case Outcome::failed:
             break;
     }
-    zupel::reportLockFailure(file, lock.reason);
+    // A portable copy the player cannot write in (unzipped into Program Files, on a read-only
+    // stick) plays once its folder is moved.
+    const bool portable = places.saves.bytes == places.data.bytes;
+    zupel::reportLockFailure(file, lock.reason, lock.folderReadOnly && portable);
     return 3;
 }
 
@@ -80,6 +85,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("zupel");
     QApplication::setDesktopFileName("org.zupel.zupel");  // its icon in a Wayland task bar
+    // The slime on every window of the game, from the first question or error box on.
+    PictureStore pictures;
+    QApplication::setWindowIcon(pictures.windowIcon());
     installGameFont();
     QApplication::setFont(gameFont());
     // Before any window or report: the player's choice, else the desktop's language.
@@ -102,9 +110,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     SingleInstance instance(places.saves.forQt);
-    if (const int status = refusedStart(instance, places.saves.bytes); status >= 0) return status;
+    if (const int status = refusedStart(instance, places); status >= 0) return status;
+    if (shippedFilesMissing(places.data.forQt)) reportShippedFilesMissing();
 
-    PictureStore pictures;
     MainForm form(pictures);
     form.centreOnScreen();
     RaiseListener raiseListener(places.saves.bytes, [&] { bringForward(form); });

@@ -10,6 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 # 1. A first start asks for a name; the new slime's size is stored at once.
 fresh_folder
 launch_game "$work/stderr1"
+naming=$(wait_window "^ $")
+check "the naming dialog, the first window, shows the slime icon" \
+  bash -c "xprop -id '$naming' _NET_WM_ICON | grep -q '32 x 32'"
 main=$(name_slime "Puyo")
 check "the main window opens after naming" test -n "$main"
 sleep 0.5

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSlider>
 #include <QToolButton>
 
@@ -109,6 +110,26 @@ TEST_F(MainWindow, ThePictureStoreHoldsEveryFrameAndPointer) {
     EXPECT_NE(pictures.frame(1).toImage(), pictures.frame(11).toImage());
     EXPECT_EQ(pictures.furi().size(), QSize(32, 32));
     EXPECT_EQ(pictures.hand().size(), QSize(32, 32));
+}
+
+// On a scaled screen a button's picture is grown pixel by pixel, as the slime is: at 200 % each
+// pixel doubled, at 150 % every pixel still one of the picture's own colours.
+TEST_F(MainWindow, ButtonPicturesStaySharpOnScaledScreens) {
+    const QIcon icon = pictures.button(ButtonPicture::feed);
+    const QImage picture = icon.pixmap(QSize(40, 30), 1.0).toImage();
+    ASSERT_EQ(picture.size(), QSize(40, 30));
+    const QImage doubled = icon.pixmap(QSize(40, 30), 2.0).toImage();
+    EXPECT_EQ(doubled, picture.scaled(80, 60).convertToFormat(doubled.format()));
+
+    QSet<QRgb> own;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) own.insert(picture.pixel(x, y));
+    const QImage half = icon.pixmap(QSize(40, 30), 1.5).toImage();
+    EXPECT_EQ(half.size(), QSize(60, 45));
+    int blended = 0;
+    for (int y = 0; y < half.height(); ++y)
+        for (int x = 0; x < half.width(); ++x) blended += !own.contains(half.pixel(x, y));
+    EXPECT_EQ(blended, 0);
 }
 
 TEST_F(MainWindow, TheRoomDrawsTheSlimeStretchedToItsSizeOnTheRoomColour) {

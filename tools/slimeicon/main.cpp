@@ -1,7 +1,10 @@
 // Paints the game's application icon, the slime's face as in its window icon, from shapes
 // rather than pixels, so every size of the desktop's icon theme is drawn sharp at its own size.
 // usage: zupel_slimeicon OUTPUT_FOLDER SIZE...   writes OUTPUT_FOLDER/SIZExSIZE/zupel.png
+//        zupel_slimeicon --ico FILE SIZE...        writes every size into one Windows icon file
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +12,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -102,12 +107,57 @@ QImage paintIcon(int size) {
     return image;
 }
 
+// A Windows icon file: a directory of the sizes, each image stored as PNG (as Windows reads
+// them since Vista), all numbers little-endian.
+bool writeIco(const QString& file, const std::vector<int>& sizes) {
+    QByteArray directory, images;
+    const auto put16 = [](QByteArray& to, int value) {
+        to.append(static_cast<char>(value & 0xFF)).append(static_cast<char>((value >> 8) & 0xFF));
+    };
+    const auto put32 = [&](QByteArray& to, qsizetype value) {
+        put16(to, static_cast<int>(value & 0xFFFF));
+        put16(to, static_cast<int>(value >> 16));
+    };
+    put16(directory, 0);  // reserved
+    put16(directory, 1);  // an icon, not a cursor
+    put16(directory, static_cast<int>(sizes.size()));
+    const qsizetype firstImage = 6 + 16 * static_cast<qsizetype>(sizes.size());
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (size > 256 || !buffer.open(QIODevice::WriteOnly) ||
+            !paintIcon(size).save(&buffer, "PNG")) {
+            return false;
+        }
+        directory.append(static_cast<char>(size & 0xFF));  // 256 is written as 0
+        directory.append(static_cast<char>(size & 0xFF));
+        directory.append(2, '\0');  // no palette, reserved
+        put16(directory, 1);        // colour planes
+        put16(directory, 32);       // bits per pixel
+        put32(directory, png.size());
+        put32(directory, firstImage + images.size());
+        images += png;
+    }
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) &&
+           out.write(directory + images) == firstImage + images.size();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: zupel_slimeicon OUTPUT_FOLDER SIZE...\n");
+        std::fprintf(stderr, "usage: zupel_slimeicon OUTPUT_FOLDER SIZE... | --ico FILE SIZE...\n");
         return 2;
+    }
+    if (std::string_view(argv[1]) == "--ico") {
+        std::vector<int> sizes;
+        for (int i = 3; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+        if (argc < 4 || !writeIco(QString::fromLocal8Bit(argv[2]), sizes)) {
+            std::fprintf(stderr, "zupel_slimeicon: cannot write the icon file %s\n", argv[2]);
+            return 1;
+        }
+        return 0;
     }
     const QDir output(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {

@@ -1,0 +1,9 @@
+#include "shipped_files.h"
+
+namespace zupel {
+
+bool shippedFilesMissing(const QString&) {
+    return false;
+}
+
+}  // namespace zupel
