@@ -55,8 +55,7 @@ check "with today's date" test "$(day_of "$work/game/data.sura")" -eq "$today"
 check "and its size" test "$(hexdump_of "$work/game/big.sura")" = "14 00"
 
 # 3. The frozen slime thaws at the next start; a red room from the settings.
-mkdir -p "$XDG_CONFIG_HOME/zupel"
-printf '[setting]\nbgcolor=255\nbmpdir=\n' >"$XDG_CONFIG_HOME/zupel/zupel.conf"
+write_settings $'bgcolor=255\nbmpdir=\n'
 launch_game "$work/stderr3"
 main=$(wait_window "^ZUPEL$")
 check "the frozen slime comes back without a question" test -n "$main"

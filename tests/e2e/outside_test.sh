@@ -75,8 +75,7 @@ check "the foreign lock stays" grep -q "far-away-box" "$work/game/zupel.lock"
 fresh_folder
 python3 "$here/make_slime.py" "$work/game"
 mkfifo "$work/room.bmp"
-mkdir -p "$XDG_CONFIG_HOME/zupel"
-printf '[setting]\nbmpdir=%s\n' "$work/room.bmp" >"$XDG_CONFIG_HOME/zupel/zupel.conf"
+write_settings "bmpdir=$work/room.bmp"
 launch_game
 check "a FIFO as the room picture does not hang the start" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
@@ -86,6 +85,7 @@ launch_game
 check "a FIFO as the settings file does not hang the start" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 rm -f "$XDG_CONFIG_HOME/zupel/zupel.conf"
+write_settings
 
 # 6. A game folder whose name is not valid UTF-8 keeps its slime.
 fresh_folder
