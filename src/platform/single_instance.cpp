@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 
 #ifdef Q_OS_UNIX
@@ -19,6 +20,8 @@
 
 namespace zupel {
 namespace {
+
+constexpr qint64 kLargestLock = 64 * 1024;  // a lock holds a process number and two names
 
 // The name QLockFile writes into a lock for this machine. On Windows that is the computer's own
 // name (upper case, 15 letters at most), not the host name QSysInfo gives.
@@ -39,8 +42,8 @@ std::string whyNoLock(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return std::strerror(errno);
-    const QByteArray probe = QByteArray::number(::getpid()) + '\n' + "zupel\n" +
-                             thisMachine().toUtf8() + '\n';
+    const QByteArray probe =
+        QByteArray::number(::getpid()) + '\n' + "zupel\n" + thisMachine().toUtf8() + '\n';
     errno = 0;
     const bool written =
         ::write(fd, probe.constData(), probe.size()) == probe.size() && ::fsync(fd) == 0;
@@ -87,14 +90,18 @@ SingleInstance::Result SingleInstance::acquire() {
     if (std::string why = notALockFile(path_); !why.empty()) return {Outcome::failed, {}, why};
     // A second try covers a stale file taken over, or a holder that let go in between.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (lock_.tryLock(0)) return {Outcome::acquired, {}, {}};
-        if (lock_.error() != QLockFile::LockFailedError) {
+        // QLockFile reads a lock's lines to their end, so a file far larger than any lock (an
+        // 8 GB sparse one) would be read whole before the window opens. No copy of the game
+        // writes one: it is taken over like any other lock that cannot be read.
+        const bool readable = QFileInfo(path_).size() <= kLargestLock;
+        if (readable && lock_.tryLock(0)) return {Outcome::acquired, {}, {}};
+        if (readable && lock_.error() != QLockFile::LockFailedError) {
             return {Outcome::failed, {}, whyNoLock(path_)};
         }
         qint64 pid = 0;
         QString host;
         QString application;
-        if (lock_.getLockInfo(&pid, &host, &application)) {
+        if (readable && lock_.getLockInfo(&pid, &host, &application)) {
             // QLockFile has already taken over a lock of a dead copy on this machine, so a
             // readable lock from here is a live copy's. Another machine's copy cannot be seen.
             if (!host.isEmpty() && host != thisMachine()) {

@@ -192,7 +192,7 @@ void WindowShell::reportSettingsNotSaved() {
 }
 
 std::string WindowShell::findGameFile(const std::string& name) {
-    return findOrdinaryFile(folder_, QString::fromStdString(name)).toStdString();
+    return findGameEntry(folder_, QString::fromStdString(name)).toStdString();
 }
 
 void WindowShell::showHelp(const std::string& fileName) {
