@@ -3,10 +3,8 @@
 // reads no other file through a link, a picture or a stylesheet.
 #include "help_window.h"
 
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -17,7 +15,6 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <cstring>
 #include <functional>
 
 #include "help_document.h"
@@ -119,20 +116,8 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
         {"a FIFO", [this] { return ::mkfifo(QFile::encodeName(document), 0600) == 0; },
          "it is a FIFO", true},
         {"a folder", [this] { return QDir().mkdir(document); }, "it is a folder", true},
-        {"a socket",
-         [this] {
-             sockaddr_un address = {};
-             address.sun_family = AF_UNIX;
-             const QByteArray at = QFile::encodeName(document);
-             if (at.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
-             std::memcpy(address.sun_path, at.constData(), at.size());
-             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-             const bool bound =
-                 ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-             ::close(fd);
-             return bound;
-         },
-         "it is a socket", true},
+        {"a socket", [this] { return bindSocketAt(QFile::encodeName(document)); }, "it is a socket",
+         true},
         {"a device (made only by the superuser)",
          [this] {
              return ::geteuid() == 0 &&
