@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cctype>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -219,7 +221,8 @@ private:
             if (name.size() < 16) name += lower(in_[i]);
             ++i;
         }
-        if (name.empty()) {  // a "<" that opens no tag is a letter of the text
+        // A "<" that opens no tag ("<3", "a < b") is a letter of the text.
+        if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0]))) {
             text(in_.substr(at, 1));
             return at + 1;
         }
@@ -391,7 +394,7 @@ private:
             if (std::all_of(run.begin(), run.end(), isSpace)) return;  // between rows or items
             while (!holdsText(top())) closeTop();
         }
-        for (std::size_t i = 0; i < run.size(); ++i) {
+        for (std::size_t i = 0; i < run.size() && refusal_.empty(); ++i) {
             const char c = run[i];
             if (c == '&') {
                 if (const auto decoded = entity(run.substr(i))) {
@@ -437,6 +440,7 @@ private:
         }
         ++word_;
         shows_ = true;
+        count(letters_, kMostHelpLetters, "letters");
     }
 
     std::string_view in_;
@@ -445,6 +449,7 @@ private:
     int elements_ = 0;
     int cells_ = 0;
     int pictures_ = 0;
+    int letters_ = 0;
     int word_ = 0;  // letters since the last place a line may break
     bool shows_ = false;
     std::string refusal_;

@@ -20,6 +20,7 @@ constexpr int kLongestHelpWord = 200;      // letters before a line may break al
 constexpr int kMostHelpElements = 5000;    // the help has a few hundred
 constexpr int kMostHelpTableCells = 1000;  // each cell costs the layout far more than a line
 constexpr int kMostHelpPictures = 200;
+constexpr int kMostHelpLetters = 200000;  // the help has some 10,000; each costs the layout
 
 // Reads the document at `path` and builds the page. Safe to call away from the window's thread.
 HelpDocument loadHelpDocument(const QString& path);

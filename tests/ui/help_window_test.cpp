@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -74,6 +75,7 @@ QByteArray operator*(const QByteArray& part, int times) {
 TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
     const QString fifo = folder.filePath("fifo.png");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo), 0600), 0);
+    QLocalServer socket;
     auto text = [this](const QByteArray& bytes) { return [this, bytes] { return write(bytes); }; };
     const struct {
         const char* what;
@@ -91,10 +93,13 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
          "more than 1000 table cells", true},
         {"20,000 divs with stray ends", text(QByteArray("<div></i>") * 20000 + "deep"), "deep"},
         {"80,000 nested divs", text(QByteArray("<div>") * 80000 + "deep"), "deep"},
-        {"300,000 words that may not break", text("<nobr>" + QByteArray("ab ") * 300000), "ab ab"},
-        {"words joined by no-break spaces", text(QByteArray("ab&nbsp;") * 120000), "ab"},
-        {"one word of almost a megabyte", text(QByteArray(kLargestHelpDocument - 10, 'w')), "www"},
-        {"bytes that are no UTF-8", text(QByteArray(200000, '\x80')), "\uFFFD"},
+        {"300,000 words that may not break", text("<nobr>" + QByteArray("ab ") * 300000),
+         "more than 200000 letters", true},
+        {"one word of almost a megabyte", text(QByteArray(kLargestHelpDocument - 10, 'w')),
+         "more than 200000 letters", true},
+        {"one word of 150,000 letters", text(QByteArray(150000, 'w')), "www"},
+        {"words joined by no-break spaces", text(QByteArray("ab&nbsp;") * 50000), "ab"},
+        {"bytes that are no UTF-8", text(QByteArray(150000, '\x80')), "\uFFFD"},
         {"pictures and stylesheets from anywhere",
          text(QString("<img src='/dev/zero'><img src='file:///dev/zero'><img src='%1'>"
                       "<img src='fifo.png'><img src='%2'><img src='qrc:/pictures/../x.xpm'>"
@@ -107,17 +112,16 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
                   .toUtf8()),
          "cell"},
         {"markup written as text, scripts and comments",
-         text(QByteArray("&lt;b&gt;x&lt;/b&gt; &amp; <script>let s = '") + kSecret +
+         text(QByteArray("&lt;b&gt;x&lt;/b&gt; &amp; I <3 slimes > 2 <script>let s = '") + kSecret +
               "';</script><!-- " + kSecret + " --><title>" + kSecret + "</title>"),
-         "<b>x</b> &"},
+         "<b>x</b> & I <3 slimes > 2"},
         {"more elements than a help page has", text(QByteArray("<p>a") * (kMostHelpElements + 1)),
          "more than 5000 elements", true},
         {"an empty file", text({}), "nothing in it to show", true},
         {"a FIFO", [this] { return ::mkfifo(QFile::encodeName(document), 0600) == 0; },
          "it is a FIFO", true},
         {"a folder", [this] { return QDir().mkdir(document); }, "it is a folder", true},
-        {"a socket", [this] { return bindSocketAt(QFile::encodeName(document)); }, "it is a socket",
-         true},
+        {"a socket", [&] { return socket.listen(document); }, "it is a socket", true},
         {"a device (made only by the superuser)",
          [this] {
              return ::geteuid() == 0 &&
@@ -139,9 +143,13 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        socket.close();
         QFile::remove(document);
         QDir().rmdir(document);
-        if (!c.make()) continue;
+        if (!c.make()) {
+            EXPECT_NE(::geteuid(), 0u) << "only a device needs the superuser";
+            continue;
+        }
         ASSERT_TRUE(open());
         // Laid out and drawn in full: what froze the game happened here.
         EXPECT_GT(help.browser->document()->size().height(), 0);

@@ -1,6 +1,8 @@
 // The lock file: only a live copy on this machine means "already running"; a stale or
 // unreadable lock is taken over; another machine's lock and a lock that cannot be made are told.
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstring>
 #include <functional>
 #include <optional>
 
@@ -96,7 +99,19 @@ TEST(Lock, WhatIsNoOrdinaryFileIsALockThatCannotBeMade) {
     } cases[] = {
         {"a FIFO", [](const QByteArray& at) { return ::mkfifo(at, 0644) == 0; },
          "Is a FIFO, not an ordinary file"},
-        {"a socket", bindSocketAt, "Is a socket, not an ordinary file"},
+        {"a socket",
+         [](const QByteArray& at) {
+             sockaddr_un address = {};
+             address.sun_family = AF_UNIX;
+             if (at.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
+             std::memcpy(address.sun_path, at.constData(), at.size());
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             const bool bound =
+                 ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+             ::close(fd);
+             return bound;
+         },
+         "Is a socket, not an ordinary file"},
         {"a link to nothing", [](const QByteArray& at) { return ::symlink("gone", at) == 0; },
          "Is a symbolic link to nothing"},
         {"a link to a folder", [](const QByteArray& at) { return ::symlink("/", at) == 0; },

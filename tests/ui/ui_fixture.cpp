@@ -1,29 +1,13 @@
 #include "ui_fixture.h"
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
-#include <cstring>
 
 #include "calendar.h"
 #include "save_files.h"
 
 namespace zupel::testing {
-
-bool bindSocketAt(const QByteArray& at) {
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    if (at.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return false;
-    std::memcpy(address.sun_path, at.constData(), at.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
 
 void UiTest::build(const QString& gameFolder) {
     const QString where = gameFolder.isEmpty() ? folder.path() : gameFolder;

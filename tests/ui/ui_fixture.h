@@ -20,9 +20,6 @@
 
 namespace zupel::testing {
 
-// Binds a local socket at `at`, where a file of the game should be; false when it cannot.
-bool bindSocketAt(const QByteArray& at);
-
 class UiTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
