@@ -42,8 +42,8 @@ std::string whyNoLock(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return std::strerror(errno);
-    const QByteArray probe =
-        QByteArray::number(::getpid()) + '\n' + "zupel\n" + thisMachine().toUtf8() + '\n';
+    const QByteArray probe = QByteArray::number(::getpid()) + '\n' + "zupel\n" +
+                             thisMachine().toUtf8() + '\n';
     errno = 0;
     const bool written =
         ::write(fd, probe.constData(), probe.size()) == probe.size() && ::fsync(fd) == 0;
