@@ -27,8 +27,7 @@ void Game::button4_Click() {
 }
 
 void Game::reitoform_Command1_Click() {
-    world_.pet.lastdate = today();
-    saveSlime(PetState::kFrozen);
+    saveSlime(PetState::kFrozen);  // dated today, like every save
     endProgram();  // the window-close save must not turn it back into a living record
 }
 

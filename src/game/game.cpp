@@ -30,7 +30,9 @@ Game::Game(Shell& shell, SaveFolder& folder, const TextCodec& codec)
     for (const TimerSetup& t : kTimers) {
         scheduler_.setInterval(t.id, t.interval);
         scheduler_.setHandler(t.id, [this, tick = t.tick] {
-            if (!ended_) (this->*tick)();
+            if (ended_) return;
+            followCalendar();
+            (this->*tick)();
         });
     }
     timerOn(TimerId::bigtimer);

@@ -27,9 +27,13 @@ public:
     SaveFiles& saves() { return saves_; }
     bool ended() const { return ended_; }
 
-    // Start-up, catch-up and quitting (startup.cpp).
+    // Start-up, catch-up, the days that pass while the game is open, and quitting
+    // (startup.cpp).
     void Form_Load();
     void lastcheck();
+    // Brings the slime's age and its record's date up to the calendar; every timer tick and
+    // every save runs it first.
+    void followCalendar();
     void endgame1_Click();  // quit from the menu
     void Command2_Click() { endgame1_Click(); }
     void Form_Unload();  // the main window closes, by whatever means

@@ -14,6 +14,7 @@ struct OptionForm {
     bool visible = false;
     uint32_t swatch = kRoomCyan;  // Picture1: the colour the room gets on OK
     std::string Text1;            // the room picture's path, as typed
+    bool settingsLost = false;    // OK or RESET could not write the settings through
 };
 
 // One handler per control: the colour button, the browse button, OK, CANCEL, RESET, and every

@@ -37,9 +37,12 @@ void Game::option_Click() {
         [this] { optionform_Command4_Click(); },
         [this](const std::string& text) { optionform_Text1_Change(text); },
     };
+    form.settingsLost = false;
     shell_.showOptionform(form, events);
     if (ended_) return;
     if (form.visible) optionform_Command2_Click();  // closed without a button: CANCEL
+    // Told once the dialog has closed, so the message is not hidden behind it.
+    if (form.settingsLost) shell_.reportSettingsNotSaved();
 }
 
 void Game::intoform() {
@@ -75,7 +78,7 @@ void Game::optionform_Command3_Click() {
         showRoomPicture("");
     }
     form.visible = false;
-    if (!kept) shell_.reportSettingsNotSaved();
+    form.settingsLost = !kept;
 }
 
 void Game::optionform_Command2_Click() {
@@ -89,7 +92,7 @@ void Game::optionform_Command4_Click() {
     showRoomPicture("");
     world_.controls.roomColor = kRoomCyan;
     world_.optionform.visible = false;
-    if (!kept) shell_.reportSettingsNotSaved();
+    world_.optionform.settingsLost = !kept;
 }
 
 void Game::optionform_Text1_Change(const std::string& text) {

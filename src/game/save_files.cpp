@@ -116,6 +116,10 @@ PetRecord SaveFiles::readPet() {
     return decodePet(file(data_, kDataFile).readRecord(1), codec_);
 }
 
+bool SaveFiles::holdsPet() {
+    return file(data_, kDataFile).length() != 0;
+}
+
 void SaveFiles::writePet(const PetRecord& pet) {
     file(data_, kDataFile).writeRecord(1, encodePet(pet, codec_));
 }

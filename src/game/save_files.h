@@ -34,6 +34,8 @@ public:
     void open();
 
     PetRecord readPet();
+    // Whether data.sura holds a record: only an empty file means there is no slime yet.
+    bool holdsPet();
     void writePet(const PetRecord& pet);
     int16_t readSize();
     void writeSize(int16_t size);

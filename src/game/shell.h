@@ -72,9 +72,11 @@ public:
     virtual bool writeSetting(const std::string& key, const std::string& value) = 0;
     // Tells the player that the room's settings could not be kept for the next start.
     virtual void reportSettingsNotSaved() = 0;
-    // The name on disk of the ordinary file in the game folder that answers to `name`, or "".
+    // The name on disk of what stands in the game folder under `name` (a file, or anything in
+    // its place), or "" when nothing does.
     virtual std::string findGameFile(const std::string& name) = 0;
-    // Opens the help document of the game folder at its contents, beside the game.
+    // Opens the help document of the game folder at its contents, beside the game; what cannot
+    // be one is named there with the reason.
     virtual void showHelp(const std::string& fileName) = 0;
     // A modal message box with one OK button and no icon.
     virtual void showMessage(const std::string& text, const std::string& title) = 0;

@@ -1,4 +1,5 @@
-// Start-up, the catch-up for the days that passed while the game was closed, and quitting.
+// Start-up, the catch-up for the days that passed while the game was closed, the days that pass
+// while it is open, and quitting.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,9 @@
 
 namespace zupel {
 namespace {
+
+// From this age the slime is shown at its full size as soon as its age is brought up to date.
+constexpr int16_t kShownFullAge = 22;
 
 // The codes a slime may be saved with and still be alive at the next start.
 bool livesOn(int16_t condition) {
@@ -72,10 +76,11 @@ void Game::mendRecord() {
     const int64_t words = saves_.wordRecords();
     mend(kDataFile, pet.wordcount,
          static_cast<int16_t>(std::clamp<int64_t>(pet.wordcount, 0, words)), "the word count");
-    if (pet.state == PetState::kNone) return;  // no slime yet: naming fills in the rest
+    if (!saves_.holdsPet()) return;  // no slime yet: naming fills in the rest
 
     // Which state was damaged is unknown; a frozen slime thaws however long it was away, so
-    // the damage cannot starve it.
+    // the damage cannot starve it. A record marked "no slime" is damage too: the game never
+    // writes one, and taking it at its word would name a new slime over the one it holds.
     const bool knownState = pet.state == PetState::kLiving || pet.state == PetState::kFrozen;
     mend(kDataFile, pet.state, knownState ? pet.state : PetState::kFrozen, "the state");
     const int position =
@@ -139,7 +144,7 @@ void Game::lastcheck() {
     pet.age = agedBy(pet.age, elapsed);
     pet.lastdate = now;
     slime.width = world_.bigsize;
-    if (pet.age >= 22) {
+    if (pet.age >= kShownFullAge) {
         slime.width = kFullSize;
         slime.height = kFullSize;
     } else {
@@ -147,8 +152,32 @@ void Game::lastcheck() {
     }
 }
 
+// A day the game is open is a day the slime lived and was looked after (a long weekend with the
+// game open, a laptop suspended with it): when the calendar moves on, the days are added to its
+// age and its record is dated with them, so the next start does not count them as days left
+// alone, and nothing is charged for them. The new day may bring growth, as a start on it would.
+// A clock moved back takes no days away; the record follows it, so the next start on the
+// earlier date finds the slime saved that day rather than in the future.
+void Game::followCalendar() {
+    PetRecord& pet = world_.pet;
+    if (pet.state == PetState::kNone || ending_ || ended_) return;  // no slime in the room
+    const double now = today();
+    if (now > pet.lastdate) {
+        pet.age = clampedSum(pet.age, now - pet.lastdate);
+        world_.controls.agebox = std::to_string(pet.age);
+        if (pet.age >= kShownFullAge) {
+            world_.controls.slime.width = kFullSize;
+            world_.controls.slime.height = kFullSize;
+        }
+        world_.bigstop = 0;
+        world_.bigcount = 0;
+        timerOn(TimerId::bigtimer);
+    }
+    pet.lastdate = now;
+}
+
 void Game::endgame1_Click() {
-    world_.pet.lastdate = today();
+    followCalendar();
     world_.pet.state = PetState::kLiving;
     saves_.writePet(world_.pet);
     Form_Unload();
@@ -170,6 +199,7 @@ void Game::Form_Unload() {
 }
 
 void Game::saveSlime(int16_t state) {
+    followCalendar();
     world_.pet.state = state;
     saves_.writePet(world_.pet);
     world_.bigsize = toInt16(world_.controls.slime.width);

@@ -21,10 +21,18 @@ public:
 
 // Whether a field of `width` bytes keeps the whole text (blanks at its end are padding anyway).
 inline bool fitsFileField(const TextCodec& codec, std::string_view utf8, std::size_t width) {
-    // A character takes at most two bytes in code page 932 and at least one in UTF-8, so a
-    // field this wide cuts nothing.
-    const std::string whole = codec.toFileField(utf8, 2 * utf8.size());
-    const std::size_t last = whole.find_last_not_of(' ');
+    // A character takes at least one byte, so the text fits only when nothing but blanks follows
+    // its first `width` characters, and only those need converting: a pasted page costs no more
+    // than a typed letter. They take at most two bytes each, so a field twice as wide cuts none.
+    std::size_t head = 0;
+    for (std::size_t chars = 0; head < utf8.size() && chars < width; ++chars) {
+        do {
+            ++head;
+        } while (head < utf8.size() && (static_cast<unsigned char>(utf8[head]) & 0xC0) == 0x80);
+    }
+    if (utf8.find_first_not_of(' ', head) != std::string_view::npos) return false;
+    const std::string field = codec.toFileField(utf8.substr(0, head), 2 * width);
+    const std::size_t last = field.find_last_not_of(' ');
     return last == std::string::npos || last < width;
 }
 

@@ -36,7 +36,12 @@ EndSignals::EndSignals(std::function<void()> onSignal) : onSignal_(std::move(onS
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (std::size_t i = 0; i < std::size(kSignals); ++i) {
-        ::sigaction(kSignals[i], &action, &previous[i]);
+        ::sigaction(kSignals[i], nullptr, &previous[i]);
+        // A signal ignored when the game started stays ignored: under nohup a closing terminal
+        // must not end the game.
+        const bool ignored =
+            !(previous[i].sa_flags & SA_SIGINFO) && previous[i].sa_handler == SIG_IGN;
+        if (!ignored) ::sigaction(kSignals[i], &action, nullptr);
     }
 }
 

@@ -1,7 +1,8 @@
 // The requests to end that come from outside the window. On Linux: SIGTERM (kill, a shutdown),
 // SIGHUP (a closing terminal) and SIGINT (Ctrl+C); the signal handler only writes the signal's
-// number to a pipe, and the game hears of it from the event loop, where saving is safe. On
-// Windows: a log-off or a shutdown, through Qt's session manager.
+// number to a pipe, and the game hears of it from the event loop, where saving is safe. A signal
+// ignored when the game started (SIGHUP under nohup) stays ignored. On Windows: a log-off or a
+// shutdown, through Qt's session manager.
 #pragma once
 
 #include <functional>

@@ -4,10 +4,12 @@
 
 namespace zupel {
 
-QString findOrdinaryFile(const QString& folder, const QString& name) {
-    // Without QDir::Hidden and QDir::System the listing leaves out hidden files and devices;
-    // its name filter ignores letter case, as the look-up must on every system.
-    const QStringList found = QDir(folder).entryList({name}, QDir::Files);
+QString findGameEntry(const QString& folder, const QString& name) {
+    // QDir::System brings in FIFOs, sockets, devices and links to nothing; without QDir::Hidden
+    // the listing leaves out hidden entries. Its name filter ignores letter case, as the look-up
+    // must on every system.
+    const QStringList found =
+        QDir(folder).entryList({name}, QDir::Files | QDir::Dirs | QDir::System);
     if (found.contains(name)) return name;
     return found.isEmpty() ? QString() : found.first();
 }

@@ -7,8 +7,9 @@
 
 namespace zupel {
 
-// The name on disk of the ordinary file in `folder` that answers to `name` (no folder, no
-// hidden file, no device), or "" when there is none. `name` holds no wildcards.
-QString findOrdinaryFile(const QString& folder, const QString& name);
+// The name on disk of what stands in `folder` under `name`: a file, or a folder, FIFO, socket,
+// device or link in its place, which the caller then refuses by name. A hidden entry counts as
+// none: "" when there is none. `name` holds no wildcards.
+QString findGameEntry(const QString& folder, const QString& name);
 
 }  // namespace zupel

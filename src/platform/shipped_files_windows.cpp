@@ -6,7 +6,7 @@
 namespace zupel {
 
 bool shippedFilesMissing(const QString& folder) {
-    return findOrdinaryFile(folder, "zupelhelp.hlp").isEmpty() ||
+    return findGameEntry(folder, "zupelhelp.hlp").isEmpty() ||
            QDir(folder).entryList({"*.wav"}, QDir::Files).isEmpty();
 }
 

@@ -1,6 +1,6 @@
-// Reading a small file the game ships beside itself (its help document) without ever waiting on
-// something that is not one: a FIFO, a device or a link is refused before a byte is read, and so
-// is a file larger than the caller can use.
+// Reading a small file from outside the game (its help document, the player's room picture)
+// without ever waiting on something that is not one: a FIFO, a device or a socket is refused
+// before a byte is read, and so is a file larger than the caller can use.
 #pragma once
 
 #include <QByteArray>
@@ -20,7 +20,10 @@ inline std::string tooLarge(qint64 size, qint64 limit) {
            " the game reads";
 }
 
-// Reads `path` when it is an ordinary file (not a symbolic link) of at most `limit` bytes.
-SmallFile readSmallFile(const QString& path, qint64 limit);
+enum class Links { refused, followed };
+
+// Reads `path` when it is an ordinary file of at most `limit` bytes; a symbolic link is refused
+// unless `links` says to follow it. A file that reports no size at all is taken as empty.
+SmallFile readSmallFile(const QString& path, qint64 limit, Links links = Links::refused);
 
 }  // namespace zupel

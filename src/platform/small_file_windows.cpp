@@ -5,9 +5,10 @@
 
 namespace zupel {
 
-SmallFile readSmallFile(const QString& path, qint64 limit) {
+SmallFile readSmallFile(const QString& path, qint64 limit, Links links) {
     const QFileInfo info(path);
-    if (info.isSymLink()) return {{}, "it is a link, not the file itself"};
+    if (links == Links::refused && info.isSymLink())
+        return {{}, "it is a link, not the file itself"};
     if (!info.isFile()) return {{}, "it is not an ordinary file"};
     if (info.size() > limit) return {{}, tooLarge(info.size(), limit)};
     QFile file(path);

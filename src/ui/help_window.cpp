@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
 #include <QThread>
@@ -16,11 +17,16 @@
 namespace zupel {
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    // The help shows the game's buttons from the pictures built into the game.
-    if (type == QTextDocument::ImageResource && name.scheme() == "qrc" &&
-        name.path().startsWith("/pictures/"))
-        return QTextBrowser::loadResource(type, name);
-    return {};
+    // The help shows the game's buttons from the pictures built into the game. Anything else
+    // gets an empty answer that is not null: on a null one Qt would read the file itself.
+    if (type != QTextDocument::ImageResource) return QByteArray("");
+    if (name.scheme() == "qrc" && name.path().startsWith("/pictures/") &&
+        !name.path().contains("..")) {
+        if (QPixmap picture(":" + name.path()); !picture.isNull()) return picture;
+    }
+    QPixmap nothing(1, 1);
+    nothing.fill(Qt::transparent);
+    return nothing;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -15,6 +15,10 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QWindow>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include "cp932_codec.h"
 #include "fixed_texts.h"
@@ -22,6 +26,7 @@
 #include "pet_record.h"
 #include "player_text.h"
 #include "room_view.h"
+#include "small_file.h"
 #include "temperature_slider.h"
 #include "twips.h"
 #include "ui_fonts.h"
@@ -34,6 +39,26 @@ constexpr QSize kClientSize(px(7080), px(3840));
 // bell hangs about 20 pixels lower, where the slime runs to).
 constexpr QPoint kHandHotSpot(2, 2);
 constexpr QPoint kToyHotSpot(9, 2);
+
+constexpr qint64 kLargestRoomPicture = 64 * 1024 * 1024;  // a photograph straight off a camera
+constexpr std::chrono::seconds kLongestPictureRead(3);
+
+// The room picture, or a null one when it cannot be shown. Only an ordinary file of bounded size
+// is read (never a FIFO, a device or a pseudo-file such as /proc/kmsg), and it is read and
+// decoded on a thread of its own: a disk that stopped answering keeps the window waiting only a
+// moment, and the thread is left to finish on its own.
+QImage readRoomPicture(const QString& path) {
+    auto picture = std::make_shared<std::promise<QImage>>();
+    std::future<QImage> read = picture->get_future();
+    std::thread([path, picture] {
+        const SmallFile file = readSmallFile(path, kLargestRoomPicture, Links::followed);
+        const QByteArray format = QFileInfo(path).suffix().toLatin1();  // a hint; the bytes decide
+        picture->set_value(file.refusal.empty() ? QImage::fromData(file.bytes, format.constData())
+                                                : QImage());
+    }).detach();
+    if (read.wait_for(kLongestPictureRead) != std::future_status::ready) return {};
+    return read.get();
+}
 
 // The game fixes this background, so it fixes the text on it too (and on the controls that take
 // their colours from it): a dark desktop theme must not write near-white on light grey.
@@ -328,11 +353,9 @@ bool MainForm::loadRoomPicture(const QString& path) {
         roomPicturePath_.clear();
         return true;
     }
-    // Only an ordinary file: reading a FIFO or a device would stop the game before its window.
-    if (!QFileInfo(path).isFile()) return false;
-    QPixmap picture(path);
+    const QImage picture = readRoomPicture(path);
     if (picture.isNull()) return false;
-    Picture1->setRoomPicture(picture);
+    Picture1->setRoomPicture(QPixmap::fromImage(picture));
     roomPicturePath_ = path;
     return true;
 }

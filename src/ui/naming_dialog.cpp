@@ -55,14 +55,37 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void NamingDialog::keepToRecordWidth(const QString& typed) {
-    // What was just typed or committed by the input method ends before the cursor: drop its
-    // tail until the name fits, so the box shows the name the slime will have.
-    QString name = typed;
     int cursor = Text1->cursorPosition();
-    while (cursor > 0 && !nameFits(name)) {
-        const int width = cursor > 1 && name.at(cursor - 1).isLowSurrogate() ? 2 : 1;
-        name.remove(cursor - width, width);
-        cursor -= width;
+    // Control characters, tabs and line breaks are no part of a name; blanks are.
+    QString name;
+    name.reserve(typed.size());
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed.at(i);
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator) {
+            if (i < cursor) --cursor;
+        } else {
+            name += c;
+        }
+    }
+    // What was just typed, pasted or committed by the input method ends before the cursor: keep
+    // as much of it as fits, so the box shows the name the slime will have. Keeping less never
+    // makes a name longer, so halving finds the most that fits, however long the paste.
+    if (!nameFits(name)) {
+        const QString tail = name.mid(cursor);
+        int kept = 0;          // fits
+        int tooMany = cursor;  // does not
+        while (tooMany - kept > 1) {
+            const int half = (kept + tooMany) / 2;
+            if (nameFits(name.left(half) + tail)) {
+                kept = half;
+            } else {
+                tooMany = half;
+            }
+        }
+        if (kept > 0 && name.at(kept - 1).isHighSurrogate()) --kept;
+        name = name.left(kept) + tail;
+        cursor = kept;
     }
     if (name == typed) return;
     Text1->setText(name);

@@ -1,6 +1,6 @@
 // The naming dialog of a new slime: a text box, OK (usable once something is typed) and
 // CANCEL. Enter in the text box moves the focus to OK; a second Enter presses it. The box takes
-// no more of a name than the slime's record keeps.
+// no more of a name than the slime's record keeps, and no control characters.
 #pragma once
 
 #include <QDialog>

@@ -203,7 +203,7 @@ void WindowShell::reportUnwrittenSetting(const std::string& consequence, const c
 }
 
 std::string WindowShell::findGameFile(const std::string& name) {
-    return findOrdinaryFile(folder_, QString::fromStdString(name)).toStdString();
+    return findGameEntry(folder_, QString::fromStdString(name)).toStdString();
 }
 
 void WindowShell::showHelp(const std::string& fileName) {
@@ -234,7 +234,7 @@ QString WindowShell::helpPath() const {
         QString english = helpFile_;
         const qsizetype dot = english.lastIndexOf('.');
         english.insert(dot < 0 ? english.size() : dot, "_en");
-        if (findOrdinaryFile(folder_, english) == english) return QDir(folder_).filePath(english);
+        if (findGameEntry(folder_, english) == english) return QDir(folder_).filePath(english);
     }
     return QDir(folder_).filePath(helpFile_);
 }

@@ -73,6 +73,8 @@ TEST_F(MendedStart, ACodeDateOrSizeTheGameNeverWritesIsMendedAndTheSlimeLivesOn)
         {.what = "state 3", .state = 3, .lastdate = kDay - 10, .ageAfter = 20},
         {.what = "state 255", .state = 255, .lastdate = kDay - 10, .ageAfter = 20},
         {.what = "state -1", .state = -1, .lastdate = kDay - 10, .ageAfter = 20},
+        // Only an empty file means "no slime yet": a whole record is never named over.
+        {.what = "state 0, no slime", .state = 0, .lastdate = kDay - 10, .ageAfter = 20},
         {.what = "size 0", .size = 0, .widthAfter = 10},
         {.what = "size -5", .size = -5, .widthAfter = 10},
         {.what = "size 1000", .size = 1000, .widthAfter = 240},

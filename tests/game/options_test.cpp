@@ -108,7 +108,7 @@ TEST_F(Options, TheFileChooserAsksForPicturesAndItsCancelKeepsThePath) {
     EXPECT_EQ(shell.fileTitle, "ﾌｧｲﾙを開く");
 }
 
-TEST_F(Options, SettingsThatCannotBeKeptAreReportedOnceAndTheRoomStillChanges) {
+TEST_F(Options, SettingsThatCannotBeKeptAreReportedOnceTheDialogHasClosed) {
     shell.settingsWritable = false;
     shell.brokenPictures = {"/p/gone.bmp"};
     shell.colourToChoose = kRed;
@@ -116,11 +116,17 @@ TEST_F(Options, SettingsThatCannotBeKeptAreReportedOnceAndTheRoomStillChanges) {
         e.Command5_Click();
         e.Text1_Change("/p/gone.bmp");
         e.Command3_Click();  // three writes fail
+        EXPECT_EQ(shell.settingsReports, 0) << "not while the dialog is still on the screen";
     });
     EXPECT_EQ(shell.settingsReports, 1);
     EXPECT_EQ(controls().roomColor, kRed);
-    redecorate([&](const OptionformEvents& e) { e.Command4_Click(); });
+    redecorate([&](const OptionformEvents& e) {
+        e.Command4_Click();
+        EXPECT_EQ(shell.settingsReports, 1);
+    });
     EXPECT_EQ(shell.settingsReports, 2);
+    redecorate([&](const OptionformEvents& e) { e.Command2_Click(); });
+    EXPECT_EQ(shell.settingsReports, 2) << "CANCEL writes nothing, so nothing is lost";
     EXPECT_EQ(controls().roomColor, kCyan);
 }
 

@@ -114,6 +114,10 @@ TEST_F(Desktop, TheNameBoxTakesNoMoreThanTheRecordKeeps) {
         {"abcdefghijkl", "abcdefghij"},
         {"abcdefghiあ", "abcdefghi"},  // one byte left; the character needs two
         {"ぷよ", "ぷよ"},
+        {"ぷ\tよ\r\n\x01\x7f\u2028!", "ぷよ!"},  // no control characters, tabs or line breaks
+        {"   ", "   "},                          // a name of blanks is a name
+        {QString(32767, 'x'), "xxxxxxxxxx"},     // a whole page pasted answers at once
+        {QString("ぷ").repeated(32767), "ぷぷぷぷぷ"},
     };
     for (const auto& [typed, kept] : typedAndKept) {
         NamingDialog dialog;

@@ -41,6 +41,7 @@ TEST(Lock, OnlyALiveCopyOnThisMachineMeansAlreadyRunning) {
         const char* what;
         std::optional<QByteArray> contents;  // nullopt: no lock file
         Outcome expected;
+        qint64 sparseSize = 0;  // grown to this size, with nothing written
     } cases[] = {
         {"no lock", std::nullopt, Outcome::acquired},
         {"an empty lock", QByteArray(), Outcome::acquired},
@@ -48,11 +49,16 @@ TEST(Lock, OnlyALiveCopyOnThisMachineMeansAlreadyRunning) {
         {"a dead copy's lock", "2147483000\nzupel\n" + here + "\n", Outcome::acquired},
         {"another machine's lock", QByteArray("4242\nzupel\nfar-away-box\n"),
          Outcome::maybeElsewhere},
+        {"an 8 GB sparse lock, never read", "2147483000\nzupel\n" + here, Outcome::acquired,
+         qint64{8} << 30},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir folder;
         if (c.contents) writeLock(folder, *c.contents);
+        if (c.sparseSize) {
+            ASSERT_TRUE(QFile(folder.filePath("zupel.lock")).resize(c.sparseSize));
+        }
         SingleInstance instance(folder.path());
         const SingleInstance::Result result = instance.acquire();
         EXPECT_EQ(result.outcome, c.expected);

@@ -1,4 +1,7 @@
 // The room's colour and picture come from the player's settings at every start.
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QImage>
 #include <QSettings>
 
@@ -49,14 +52,22 @@ TEST_F(RoomSettings, TheStoredColourAndPictureDecorateTheRoom) {
     EXPECT_EQ(game->world().bmpdir, picturePath.toStdString());
 }
 
-TEST_F(RoomSettings, ABadColourOrAMissingPictureIsSkippedSilently) {
-    setSetting("bgcolor", "light blue");
-    setSetting("bmpdir", folder.filePath("gone.bmp"));
-    startWithASlime();
-    EXPECT_EQ(roomCorner(), QColor(0xC0, 0xFF, 0xFF));
-    EXPECT_TRUE(game->world().controls.roomPicture.empty());
-    EXPECT_TRUE(game->world().controls.slimeVisible);
-    EXPECT_TRUE(game->scheduler().enabled(TimerId::modetimer));
+// A picture that cannot be shown costs the start nothing, and one that would block it (a FIFO,
+// a device, /proc/kmsg, which waits for the kernel's next message) is never read at all.
+TEST_F(RoomSettings, ABadColourOrAPictureThatCannotBeShownIsSkippedSilently) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("fifo.bmp")), 0600), 0);
+    for (const QString& picture : {folder.filePath("gone.bmp"), folder.filePath("fifo.bmp"),
+                                   folder.path(), QString("/dev/zero"), QString("/proc/kmsg")}) {
+        SCOPED_TRACE(picture.toStdString());
+        setSetting("bgcolor", "light blue");
+        setSetting("bmpdir", picture);
+        startWithASlime();
+        EXPECT_EQ(roomCorner(), QColor(0xC0, 0xFF, 0xFF));
+        EXPECT_TRUE(game->world().controls.roomPicture.empty());
+        EXPECT_TRUE(game->world().controls.slimeVisible);
+        EXPECT_TRUE(game->scheduler().enabled(TimerId::modetimer));
+        TearDown();
+    }
 }
 
 }  // namespace

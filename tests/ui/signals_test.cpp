@@ -53,6 +53,23 @@ TEST_F(EndingFromOutside, EachSignalSavesTheSlimeAsTheWindowCloseDoes) {
     }
 }
 
+TEST_F(EndingFromOutside, AHangUpIgnoredAtTheStartStaysIgnored) {
+    struct sigaction ignore = {}, before = {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGHUP, &ignore, &before);  // as nohup starts the game
+    storeSlime(slimeSavedToday(12), 20);
+    build();
+    listen();
+    startUp();
+    ::raise(SIGHUP);
+    wait(300);
+    EXPECT_FALSE(ended) << "the terminal closed under nohup: the game goes on";
+    signals_.reset();
+    struct sigaction after = {};
+    ::sigaction(SIGHUP, &before, &after);
+    EXPECT_EQ(after.sa_handler, SIG_IGN) << "and it stays ignored once the game has gone";
+}
+
 TEST_F(EndingFromOutside, ASignalWhileNamingCancelsTheNamingAndWritesNothing) {
     build();
     listen();
