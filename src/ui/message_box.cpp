@@ -114,8 +114,8 @@ void WholeTextBox::fitText() {
     QRect placed(QPoint(), box);
     placed.moveCenter(geometry().center());
     setFixedSize(placed.size());
-    const QRect allowed = screen.adjusted(kScreenMargin, kScreenMargin, -kScreenMargin,
-                                          -kScreenMargin);
+    const QRect allowed =
+        screen.adjusted(kScreenMargin, kScreenMargin, -kScreenMargin, -kScreenMargin);
     move(std::clamp(placed.left(), allowed.left(),
                     std::max(allowed.left(), allowed.right() + 1 - placed.width())),
          std::clamp(placed.top(), allowed.top(),

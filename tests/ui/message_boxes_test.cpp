@@ -67,8 +67,8 @@ TEST(MessageBoxes, EveryBoxShowsItsWholeText) {
     // places to break either), and a name written like markup, which must show as written.
     const std::string folder = "/home/player1/<b>ゲーム</b>/C:\\Users\\player1\\" +
                                std::string(300, 'f') + "/" + std::string(40, 'z');
-    const std::string reason = "it is 5 bytes long; a slime record is 32 bytes (" +
-                               std::string(200, 'r') + ")";
+    const std::string reason =
+        "it is 5 bytes long; a slime record is 32 bytes (" + std::string(200, 'r') + ")";
     PictureStore pictures;
     MainForm form(pictures);
     WindowShell shell(form, "");
