@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "help_document.h"
+#include "help_reading.h"
 
 namespace zupel {
 namespace {
@@ -28,10 +29,14 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    exposeHelpToScreenReaders();
     setWindowTitle("ZUPEL ヘルプ");
     resize(kHelpSize);
     browser = new HelpBrowser(this);
     browser->setObjectName("helpBrowser");
+    browser->setAccessibleName(windowTitle());
+    // A caret the keyboard moves, which a screen reader follows line by line.
+    browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     browser->setOpenLinks(false);
     connect(browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     auto* layout = new QVBoxLayout(this);

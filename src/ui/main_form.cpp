@@ -10,11 +10,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QWindow>
+#include <utility>
 
+#include "announcer.h"
 #include "room_view.h"
 #include "temperature_slider.h"
 #include "twips.h"
@@ -71,6 +74,9 @@ MainForm::MainForm(const PictureStore& pictures) : pictures_(pictures) {
     buildMenus();
     setFixedSize(sizeHint());
     trackMouseOver(client);
+    announcer = new Announcer(this);
+    connect(Picture1, &RoomView::slimeClicked, this, [this] { touched_ = true; });
+    Slider1->setFocus();  // the keyboard starts at the temperature, as it always has
 }
 
 // Moves over the widget reach eventFilter even with no button held.
@@ -135,7 +141,8 @@ void MainForm::buildControls(QWidget* client) {
     Picture1->move(px(100), px(240));
     Picture1->setObjectName("Picture1");
     Picture1->setAccessibleName("スライムの部屋");
-    Picture1->setAccessibleDescription("スライムをクリックすると、さわれます");
+    Picture1->setAccessibleDescription(
+        "スライムをクリックするか、スペースキーを押すと、さわれます");
 
     wordbox = new QLabel(Frame1);
     wordbox->setObjectName("wordbox");
@@ -241,6 +248,9 @@ void MainForm::buildMenus() {
     help1->setShortcut(Qt::Key_F1);
     help1->setShortcutContext(Qt::ApplicationShortcut);
     aboutgame = helpgame->addAction("ﾊﾞｰｼﾞｮﾝ情報(&A)");
+    // F10 opens the menus, as on most desktops.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainForm::centreOnScreen() {
@@ -278,12 +288,15 @@ void MainForm::render(const Controls& c) {
     if (c.agebox != shown_.agebox) agebox->setText(text(c.agebox));
     if (c.ondobox != shown_.ondobox) ondobox->setText(text(c.ondobox));
     if (c.infobox != shown_.infobox) infobox->setText(text(c.infobox));
-    if (c.wordbox != shown_.wordbox) {
+    if (c.wordbox != shown_.wordbox || touched_) {
         wordbox->setText(text(c.wordbox));
-        // A screen reader hears each new line as it is said.
         wordbox->setAccessibleDescription(wordbox->text());
+        announcer->slimeSays(wordbox->text(), std::exchange(touched_, false));
     }
-    if (c.infobox != shown_.infobox) infobox->setAccessibleDescription(infobox->text());
+    if (c.infobox != shown_.infobox) {
+        infobox->setAccessibleDescription(infobox->text());
+        announcer->statusIs(infobox->text());
+    }
     if (c.namebox != shown_.namebox || c.agebox != shown_.agebox || c.ondobox != shown_.ondobox ||
         c.infobox != shown_.infobox) {
         statusPanel->setAccessibleDescription(

@@ -18,6 +18,7 @@ class QToolButton;
 
 namespace zupel {
 
+class Announcer;
 class RoomView;
 
 class MainForm : public QMainWindow {
@@ -48,6 +49,7 @@ public:
     QLabel* ondobox = nullptr;
     QLabel* infobox = nullptr;
     QLabel* statusPanel = nullptr;  // the black panel: read out as one text
+    Announcer* announcer = nullptr;  // tells a screen reader what the slime says and how it is
     QLineEdit* wordinbox = nullptr;
     QPushButton* wordbutton = nullptr;
     QAction* endgame1 = nullptr;
@@ -82,6 +84,7 @@ private:
     Controls shown_;  // what the controls show now
     QString roomPicturePath_;
     bool centredInFrame_ = false;
+    bool touched_ = false;  // the player has just touched the slime: its answer is told at once
 };
 
 }  // namespace zupel
