@@ -108,8 +108,8 @@ QRect HelpWindow::placeFor(const QRect& screen, const QRect& game, QSize frame) 
 
 void HelpWindow::placeBeside(const QWidget& game) {
     // Until the window manager has framed this window, its frame is taken to be the game's.
-    const QSize frame = (frameGeometry().size() - size())
-                            .expandedTo(game.frameGeometry().size() - game.size());
+    const QSize frame =
+        (frameGeometry().size() - size()).expandedTo(game.frameGeometry().size() - game.size());
     const QRect place = placeFor(game.screen()->availableGeometry(), game.frameGeometry(), frame);
     resize(place.size() - frame);
     create();

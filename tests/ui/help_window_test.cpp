@@ -114,8 +114,8 @@ TEST_F(Help, OpensBesideTheGameOnOrdinaryScreensAndCoversItLeastOnASmallOne) {
     const struct {
         QSize screen;
         int width;  // the help's, where it is known
-    } screens[] = {{{1024, 768}, 0},   {{1280, 1024}, 0}, {{1366, 768}, 0},
-                   {{1536, 864}, 0},   {{1920, 1080}, 560}, {{800, 600}, 0}};
+    } screens[] = {{{1024, 768}, 0}, {{1280, 1024}, 0},   {{1366, 768}, 0},
+                   {{1536, 864}, 0}, {{1920, 1080}, 560}, {{800, 600}, 0}};
     for (const auto& [size, width] : screens) {
         SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
         const QRect screen(QPoint(0, 30), size - QSize(0, 30));  // less a panel along the top
