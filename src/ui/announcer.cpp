@@ -34,9 +34,9 @@ void Announcer::slimeSays(const QString& words, bool answer) {
     tellWithin(answer ? 0 : kQuietMs);
 }
 
-void Announcer::statusIs(const QString& status) {
+void Announcer::statusIs(const QString& status, bool answer) {
     status_ = status;
-    if (status_ != toldStatus_) tellWithin(kQuietMs);
+    if (status_ != toldStatus_) tellWithin(answer ? 0 : kQuietMs);
 }
 
 // Tells the news as soon as `quiet` ms have passed since the last, and always after whatever

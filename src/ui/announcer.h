@@ -3,8 +3,9 @@
 // notification as it appears, so the news goes out as a notification that appears anew each
 // time (Orca speaks it whatever has the focus). News of one moment goes out together, and at
 // most once every few seconds, so a chattering slime or a status that changes back and forth
-// cannot drown out what the reader is saying; only the slime's answer to a touch goes out at
-// once. Its chatter reaches a player who is in its window; a change of its status always does.
+// cannot drown out what the reader is saying; only what answers the player's own action (a
+// touch, feeding, a word taught) goes out at once. Its chatter reaches a player who is in its
+// window; a change of its status always does.
 #pragma once
 
 #include <QElapsedTimer>
@@ -20,10 +21,10 @@ public:
     // Never shown on the screen: only a screen reader sees it.
     explicit Announcer(QWidget* parent);
 
-    // The slime has just said `words`; `answer` when it answers the player's touch.
+    // The slime has just said `words`; `answer` when that answers the player's own action.
     void slimeSays(const QString& words, bool answer);
     // The status line reads `status` now; told when it differs from the one last told.
-    void statusIs(const QString& status);
+    void statusIs(const QString& status, bool answer);
 
 private:
     void tellWithin(qint64 ms);

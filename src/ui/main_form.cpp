@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QWindow>
-#include <utility>
 
 #include "announcer.h"
 #include "room_view.h"
@@ -75,7 +74,11 @@ MainForm::MainForm(const PictureStore& pictures) : pictures_(pictures) {
     setFixedSize(sizeHint());
     trackMouseOver(client);
     announcer = new Announcer(this);
-    connect(Picture1, &RoomView::slimeClicked, this, [this] { touched_ = true; });
+    // Connected before the game's handlers, so the flag is up when they have run.
+    connect(Picture1, &RoomView::slimeClicked, this, [this] { playerActed_ = touched_ = true; });
+    const std::initializer_list<QAbstractButton*> actions = {button1, button2, button3, wordbutton};
+    for (QAbstractButton* action : actions)
+        connect(action, &QAbstractButton::clicked, this, [this] { playerActed_ = true; });
     Slider1->setFocus();  // the keyboard starts at the temperature, as it always has
 }
 
@@ -291,12 +294,13 @@ void MainForm::render(const Controls& c) {
     if (c.wordbox != shown_.wordbox || touched_) {
         wordbox->setText(text(c.wordbox));
         wordbox->setAccessibleDescription(wordbox->text());
-        announcer->slimeSays(wordbox->text(), std::exchange(touched_, false));
+        announcer->slimeSays(wordbox->text(), playerActed_);
     }
     if (c.infobox != shown_.infobox) {
         infobox->setAccessibleDescription(infobox->text());
-        announcer->statusIs(infobox->text());
+        announcer->statusIs(infobox->text(), playerActed_);
     }
+    playerActed_ = touched_ = false;
     if (c.namebox != shown_.namebox || c.agebox != shown_.agebox || c.ondobox != shown_.ondobox ||
         c.infobox != shown_.infobox) {
         statusPanel->setAccessibleDescription(

@@ -84,7 +84,8 @@ private:
     Controls shown_;  // what the controls show now
     QString roomPicturePath_;
     bool centredInFrame_ = false;
-    bool touched_ = false;  // the player has just touched the slime: its answer is told at once
+    bool playerActed_ = false;  // what the game shows next answers the player: told at once
+    bool touched_ = false;      // and the slime's words answer a touch, even the same again
 };
 
 }  // namespace zupel

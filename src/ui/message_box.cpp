@@ -1,8 +1,11 @@
 #include "message_box.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTextEdit>
@@ -30,6 +33,16 @@ protected:
         const bool handled = QMessageBox::event(event);
         if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) fitText();
         return handled;
+    }
+    // Ctrl+C copies what is selected of the text, or else all of it, on every system.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (!text_ || !event->matches(QKeySequence::Copy))
+            return QMessageBox::keyPressEvent(event);
+        if (text_->textCursor().hasSelection()) {
+            text_->copy();
+        } else {
+            QGuiApplication::clipboard()->setText(text());
+        }
     }
 
 private:

@@ -1,13 +1,15 @@
 // Every message box of the game shows its whole text, as the player's screen shows it: long
 // paths and reasons wrap (a path breaks anywhere), the box stays on the screen, the text can be
-// selected, and the title has room. Built for Windows too, where it runs under Wine with the
-// native look and fonts.
+// selected and copied, and the title has room. Built for Windows too, where it runs under Wine
+// with the native look and fonts.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -55,6 +57,9 @@ SeenBox checkBox(const std::function<void()>& open) {
         bold.setBold(true);
         EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 90)
             << "the title bar cuts the title";
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(box->text()))
+            << "Ctrl+C copies the whole box";
         box->buttons().first()->click();
     });
     poll.start();
