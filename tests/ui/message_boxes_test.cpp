@@ -7,9 +7,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
@@ -57,7 +57,8 @@ SeenBox checkBox(const std::function<void()>& open) {
         bold.setBold(true);
         EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 90)
             << "the title bar cuts the title";
-        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+        QApplication::sendEvent(box, &copy);
         EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(box->text()))
             << "Ctrl+C copies the whole box";
         box->buttons().first()->click();
