@@ -38,8 +38,8 @@ void reportLockFailure(const std::string& lockFile, const std::string& reason) {
 }
 
 void reportNoGameFolder(const std::string& reason) {
-    report("cannot find the game folder, where the slime's save files are kept: " + reason,
-           QString("ゲームのフォルダ（スライムのセーブファイルがある場所）が見つからないので、"
+    report("cannot find the game folder, where the program is: " + reason,
+           QString("ゲームのフォルダ（プログラムのある場所）が見つからないので、"
                    "ゲームを終了します。\n\n理由: %1")
                .arg(fromBytes(reason)));
 }
@@ -49,7 +49,7 @@ void reportLockOfOtherMachine(const std::string& lockFile, const std::string& ho
                ": the game may be running there. If it is not, delete " + lockFile +
                " and start the game again.",
            QString("このスライムは別のコンピュータ（%1）で育てられているかもしれません。\n\n"
-                   "そちらでゲームが動いていなければ、ゲームのフォルダにある zupel.lock "
+                   "そちらでゲームが動いていなければ、下のファイル（zupel.lock）"
                    "を削除してから、もう一度起動して下さい。\n\nファイル: %2")
                .arg(fromBytes(host), fromBytes(lockFile)));
 }
