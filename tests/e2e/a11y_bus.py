@@ -1,8 +1,6 @@
 #!/usr/bin/python3
-# Prints "ready", then a line for each event a screen reader speaks from, with Debian's
-# python3-pyatspi: EVENT|ROLE|NAME|DESCRIPTION, EVENT being focused, showing (Orca speaks a
-# notification as it appears) or activated (a window); a document adds its length and its
-# object-replacement characters.
+# Prints "ready", then EVENT|ROLE|NAME|DESCRIPTION for each event a screen reader speaks from
+# (a document adds its length and object-replacement characters); Debian's python3-pyatspi.
 import pyatspi
 
 

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The game as a screen reader hears it, on the accessibility bus of a session of its own with
-# the screen-reader setting on, as Orca turns it on: the untitled naming dialog reads out its
-# question; what the slime says and each change of its status come as notifications, which Orca
-# speaks wherever the focus is, and the focus stays put; a status called out every second comes
-# once; Shift+Tab reaches the room and Space touches the slime; F10 opens the menus; the help is
-# a document.
+# The game as a screen reader hears it on the accessibility bus of a session of its own, the
+# screen-reader setting on as Orca turns it on: news comes as notifications, which Orca speaks
+# wherever the focus is.
 # usage: screen_reader_test.sh GAME_FOLDER
 set -uo pipefail
 if [ -z "${ZUPEL_OWN_BUS:-}" ]; then  # the session's settings go to a folder of its own
