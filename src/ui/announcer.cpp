@@ -28,9 +28,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::slimeSays(const QString& words, bool answer) {
     if (words.isEmpty()) return;  // falling silent is no news
-    // Its chatter is for a player who is with it, not one reading the help or another window.
-    if (!answer && !window()->isActiveWindow()) return;
     words_ = words;
+    wordsAnswer_ = answer;
     tellWithin(answer ? 0 : kQuietMs);
 }
 
@@ -49,7 +48,9 @@ void Announcer::tellWithin(qint64 quiet) {
 
 void Announcer::tell() {
     QStringList news;
-    if (!words_.isEmpty()) news << QString("「%1」").arg(words_);
+    // Its chatter is for a player who is with it, not one reading the help or another window.
+    if (!words_.isEmpty() && (wordsAnswer_ || window()->isActiveWindow()))
+        news << QString("「%1」").arg(words_);
     if (status_ != toldStatus_ && !status_.isEmpty()) news << QString("様子：%1").arg(status_);
     words_.clear();
     toldStatus_ = status_;

@@ -31,6 +31,7 @@ private:
     void tell();
 
     QString words_;  // said since the last news, not yet told
+    bool wordsAnswer_ = false;
     QString status_;
     QString toldStatus_;
     QElapsedTimer sinceTold_;
