@@ -36,8 +36,7 @@ protected:
     }
     // Ctrl+C copies what is selected of the text, or else all of it, on every system.
     void keyPressEvent(QKeyEvent* event) override {
-        if (!text_ || !event->matches(QKeySequence::Copy))
-            return QMessageBox::keyPressEvent(event);
+        if (!text_ || !event->matches(QKeySequence::Copy)) return QMessageBox::keyPressEvent(event);
         if (text_->textCursor().hasSelection()) {
             text_->copy();
         } else {

@@ -159,7 +159,8 @@ QString qtFilter(const std::string& filter) {
 // else in the player's own pictures folder; never in the game's folders, which hold none.
 QString chooserStart(const QString& current) {
     const QFileInfo picture(current);
-    if (!current.isEmpty() && (picture.isFile() || picture.isDir())) return picture.absoluteFilePath();
+    if (!current.isEmpty() && (picture.isFile() || picture.isDir()))
+        return picture.absoluteFilePath();
     if (!current.isEmpty() && picture.dir().exists()) return picture.absolutePath();
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();

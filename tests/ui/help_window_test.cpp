@@ -119,7 +119,8 @@ TEST_F(Help, OpensBesideTheGameFrom1024x768UpAndCoversItLeastOnASmallerScreen) {
         EXPECT_GE(place.width(), size.width() < 1920 ? readable : 560 + frame.width());
         const QRect covered = place.intersected(around);
         // On the smallest no more than a readable column beside the game would cover.
-        const int lacking = size.width() < 1024 ? readable + 40 - (size.width() - game.width()) / 2 : 0;
+        const int lacking =
+            size.width() < 1024 ? readable + 40 - (size.width() - game.width()) / 2 : 0;
         EXPECT_LE(covered.width() * covered.height(), lacking * game.height());
     }
 }

@@ -51,8 +51,8 @@ QString checkBox(const std::function<void()>& open) {
 TEST(MessageBoxes, EveryBoxShowsItsWholeText) {
     // No place to break for a long way (backslashes are none either), and a name like markup.
     const std::string folder = "/home/p/<b>ゲーム</b>/C:\\Users\\p\\" + std::string(300, 'f');
-    const std::string reason = "it is 5 bytes long; a slime record is 32 bytes " +
-                               std::string(200, 'r');
+    const std::string reason =
+        "it is 5 bytes long; a slime record is 32 bytes " + std::string(200, 'r');
     PictureStore pictures;
     MainForm form(pictures);
     WindowShell shell(form, "");
