@@ -162,26 +162,6 @@ File: %1
 Reason: %2</translation>
     </message>
     <message>
-        <source>ゲームのフォルダ（スライムのセーブファイルがある場所）が見つからないので、ゲームを終了します。
-
-理由: %1</source>
-        <translation>The game folder (where the slime&apos;s save files are kept) cannot be found, so the game ends.
-
-Reason: %1</translation>
-    </message>
-    <message>
-        <source>このスライムは別のコンピュータ（%1）で育てられているかもしれません。
-
-そちらでゲームが動いていなければ、ゲームのフォルダにある zupel.lock を削除してから、もう一度起動して下さい。
-
-ファイル: %2</source>
-        <translation>This slime may be being raised on another computer (%1).
-
-If the game is not running there, delete zupel.lock in the game folder and start the game again.
-
-File: %2</translation>
-    </message>
-    <message>
         <source>スライムを保存するフォルダを作れなかったので、ゲームを終了します。
 
 フォルダ: %1
@@ -220,10 +200,6 @@ Reason: %2</translation>
     <message>
         <source>スライムの部屋</source>
         <translation>The slime&apos;s room</translation>
-    </message>
-    <message>
-        <source>スライムをクリックすると、さわれます</source>
-        <translation>Click the slime to touch it</translation>
     </message>
     <message>
         <source>スライムの言葉</source>
@@ -417,6 +393,54 @@ ZIP ファイルの中から起動したときは、ゲームを終了して、Z
 If you started the game from inside the zip file, quit it, extract the whole folder inside the zip (to your Documents, for example) and start zupel.exe in the extracted folder. Started from inside the zip, the slime too is saved in a temporary folder and is later lost.
 
 You can play on, but without sounds or help.</translation>
+    </message>
+    <message>
+        <source>スライム</source>
+        <translation>The slime</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>様子：%1</source>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <source>お別れ</source>
+        <translation>Farewell</translation>
+    </message>
+    <message>
+        <source>ゲームのフォルダ（プログラムのある場所）が見つからないので、ゲームを終了します。
+
+理由: %1</source>
+        <translation>The game folder (where the program is) cannot be found, so the game ends.
+
+Reason: %1</translation>
+    </message>
+    <message>
+        <source>このスライムは別のコンピュータ（%1）で育てられているかもしれません。
+
+そちらでゲームが動いていなければ、下のファイル（zupel.lock）を削除してから、もう一度起動して下さい。
+
+ファイル: %2</source>
+        <translation>This slime may be being raised on another computer (%1).
+
+If the game is not running there, delete the file below (zupel.lock) and start the game again.
+
+File: %2</translation>
+    </message>
+    <message>
+        <source>スライムを冷凍して保存し、終了します。次回立ち上げ時には自動的に解凍されます</source>
+        <translation>Freezes the slime, saves it and quits. It thaws by itself at the next start.</translation>
+    </message>
+    <message>
+        <source>スライムをクリックするか、スペースキーを押すと、さわれます</source>
+        <translation>Click the slime, or press Space, to touch it</translation>
+    </message>
+    <message>
+        <source>名前をつける</source>
+        <translation>Name your slime</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,8 @@ void Game::optionform_Command5_Click() {
 }
 
 void Game::optionform_Command1_Click() {
-    const std::string path = shell_.chooseFile(kPictureFilter, kChooserTitle);
+    const std::string path =
+        shell_.chooseFile(kPictureFilter, kChooserTitle, world_.optionform.Text1);
     if (!path.empty()) world_.optionform.Text1 = path;
 }
 

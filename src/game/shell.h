@@ -65,9 +65,11 @@ public:
     virtual void showOptionform(const OptionForm& form, const OptionformEvents& events) = 0;
     // The colour chooser, starting at `current`; nullopt when the player cancelled it.
     virtual std::optional<uint32_t> chooseColour(uint32_t current) = 0;
-    // The open-file chooser, starting in the game folder. `filter` is a description and its
+    // The open-file chooser, starting at the picture `current` names (its folder, when the file
+    // is gone) or else in the player's pictures folder. `filter` is a description and its
     // patterns, "description|*.a;*.b". The chosen file's full path, or "" when cancelled.
-    virtual std::string chooseFile(const std::string& filter, const std::string& title) = 0;
+    virtual std::string chooseFile(const std::string& filter, const std::string& title,
+                                   const std::string& current) = 0;
     // Writes a per-user setting through to its store; false when it could not be written.
     virtual bool writeSetting(const std::string& key, const std::string& value) = 0;
     // Tells the player that the room's settings could not be kept for the next start.

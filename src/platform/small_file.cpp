@@ -1,12 +1,11 @@
 #include "small_file.h"
 
-#include <QFile>
-#include <algorithm>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 

@@ -49,6 +49,9 @@ EndDialogWindow::EndDialogWindow(EndDialog which, QWidget* parent) : QDialog(par
         layout.label.adjusted(0, 0, 0, layout.button.top() - 4 - layout.label.bottom()));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The title bar is blank; a screen reader names the dialog and reads out what happened.
+    setAccessibleName(PlayerText::ja("お別れ"));
+    setAccessibleDescription(Label1->text());
     Command1 = new QPushButton("END", this);
     Command1->setGeometry(layout.button);
     Command1->setDefault(true);

@@ -35,27 +35,26 @@ void reportSaveFileFailure(const SaveFileError& error, bool withWindow) {
 
 void reportLockFailure(const std::string& lockFile, const std::string& reason, bool moveFolder) {
     std::string line = "cannot make the lock file " + lockFile + ": " + reason;
-    QString message = translated(PlayerText::ja("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
-                                                 "ファイル: %1\n理由: %2"))
-                          .arg(fromBytes(lockFile), fromBytes(reason));
+    QString message =
+        translated(PlayerText::ja("ロックファイルを作れなかったので、ゲームを終了します。\n\n"
+                                  "ファイル: %1\n理由: %2"))
+            .arg(fromBytes(lockFile), fromBytes(reason));
     if (moveFolder) {
         line +=
             ". Nothing can be written in the game folder: move the whole folder somewhere "
             "you can write, such as your Documents folder, and start the game from there.";
         message += "\n\n" + translated(PlayerText::ja(
-                                  "ゲームのフォルダに書き込めません。フォルダごと、書き込める場所"
-                                  "（ドキュメントなど）へ移してから、そこで起動して下さい。"));
+                                "ゲームのフォルダに書き込めません。フォルダごと、書き込める場所"
+                                "（ドキュメントなど）へ移してから、そこで起動して下さい。"));
     }
     report(line, message);
 }
 
 void reportNoGameFolder(const std::string& reason) {
-    report(
-        "cannot find the game folder, where the slime's save files are kept: " + reason,
-        translated(PlayerText::ja(
-                       "ゲームのフォルダ（スライムのセーブファイルがある場所）が見つからないので、"
-                       "ゲームを終了します。\n\n理由: %1"))
-            .arg(fromBytes(reason)));
+    report("cannot find the game folder, where the program is: " + reason,
+           translated(PlayerText::ja("ゲームのフォルダ（プログラムのある場所）が見つからないので、"
+                                     "ゲームを終了します。\n\n理由: %1"))
+               .arg(fromBytes(reason)));
 }
 
 void reportLockOfOtherMachine(const std::string& lockFile, const std::string& host) {
@@ -64,7 +63,7 @@ void reportLockOfOtherMachine(const std::string& lockFile, const std::string& ho
                " and start the game again.",
            translated(PlayerText::ja(
                           "このスライムは別のコンピュータ（%1）で育てられているかもしれません。\n\n"
-                          "そちらでゲームが動いていなければ、ゲームのフォルダにある zupel.lock "
+                          "そちらでゲームが動いていなければ、下のファイル（zupel.lock）"
                           "を削除してから、もう一度起動して下さい。\n\nファイル: %2"))
                .arg(fromBytes(host), fromBytes(lockFile)));
 }

@@ -17,6 +17,9 @@ FreezeDialog::FreezeDialog(const QIcon& icon, QWidget* parent) : QDialog(parent)
     Label1->setGeometry(pxRect(360, 120, 3015, 255));
     Label2 = new QLabel(PlayerText::ja("次回立ち上げ時には自動的に解凍されます"), this);
     Label2->setGeometry(pxRect(120, 480, 3375, 255));
+    // A screen reader reads out the dialog's description, not the labels of a Japanese text.
+    setAccessibleDescription(PlayerText::ja(
+        "スライムを冷凍して保存し、終了します。次回立ち上げ時には自動的に解凍されます"));
     Command1 = new QPushButton("OK", this);
     Command1->setObjectName("Command1");
     Command1->setGeometry(pxRect(600, 960, 1095, 255));

@@ -3,18 +3,26 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <memory>
 
 #include "fixed_texts.h"
 #include "help_document.h"
+#include "help_reading.h"
 #include "language.h"
 #include "player_text.h"
 
 namespace zupel {
+namespace {
+
+constexpr QSize kHelpSize(560, 600);  // as the help opens where the screen has room
+
+}  // namespace
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     // The help shows the game's buttons from the pictures built into the game. Anything else
@@ -30,10 +38,14 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    exposeHelpToScreenReaders();
     setWindowTitle(PlayerText::ja("ZUPEL ヘルプ"));
-    resize(560, 600);
+    resize(kHelpSize);
     browser = new HelpBrowser(this);
     browser->setObjectName("helpBrowser");
+    browser->setAccessibleName(windowTitle());
+    // A caret the keyboard moves, which a screen reader follows line by line.
+    browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     browser->setOpenLinks(false);
     connect(browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     auto* layout = new QVBoxLayout(this);
@@ -42,17 +54,76 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     sayFixedTexts(this);
 }
 
+QRect HelpWindow::placeFor(const QRect& screen, const QRect& game, QSize frame) const {
+    // Reads well down to lines of about 16 Japanese characters, and about ten of them.
+    const QFontMetrics metrics(browser->font());
+    const int margins = 2 * int(browser->document()->documentMargin()) + 2 * browser->frameWidth();
+    const QSize wanted = (kHelpSize + frame).boundedTo(screen.size());
+    const QSize least = (QSize(metrics.horizontalAdvance(QChar(0x3042)) * 16 + margins +
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                               metrics.lineSpacing() * 10 + margins) +
+                         frame)
+                            .boundedTo(wanted);
+    const struct Side {
+        int room;     // between the game and the screen's edge
+        bool beside;  // left or right of the game, rather than above or below it
+        bool after;   // right of it or below it
+    } sides[] = {
+        {screen.right() - game.right(), true, true},
+        {game.left() - screen.left(), true, false},
+        {screen.bottom() - game.bottom(), false, true},
+        {game.top() - screen.top(), false, false},
+    };
+    // Narrowed (or shortened) to `span`, flush against the game, or against the screen's edge
+    // where the room is smaller.
+    auto placeIn = [&](const Side& side, int span) {
+        QRect place(QPoint(),
+                    side.beside ? QSize(span, wanted.height()) : QSize(wanted.width(), span));
+        if (side.beside) {
+            place.moveLeft(side.after ? std::min(game.right() + 1, screen.right() + 1 - span)
+                                      : std::max(game.left() - span, screen.left()));
+            place.moveTop(
+                std::clamp(game.top(), screen.top(), screen.bottom() + 1 - place.height()));
+        } else {
+            place.moveTop(side.after ? std::min(game.bottom() + 1, screen.bottom() + 1 - span)
+                                     : std::max(game.top() - span, screen.top()));
+            place.moveLeft(
+                std::clamp(game.left(), screen.left(), screen.right() + 1 - place.width()));
+        }
+        return place;
+    };
+    auto most = [&](const Side& side) { return side.beside ? wanted.width() : wanted.height(); };
+    auto fewest = [&](const Side& side) { return side.beside ? least.width() : least.height(); };
+    // Left or right, the roomier first; then above or below likewise.
+    for (int pair : {0, 2}) {
+        const Side& roomier =
+            sides[pair].room >= sides[pair + 1].room ? sides[pair] : sides[pair + 1];
+        const int span = std::min(most(roomier), roomier.room);
+        if (span >= fewest(roomier)) return placeIn(roomier, span);
+    }
+    // Nothing fits: as narrow or as short as it still reads well, where it covers the least.
+    QRect best;
+    qint64 covered = -1;
+    for (const Side& side : sides) {
+        const QRect place = placeIn(side, fewest(side));
+        const QRect over = place.intersected(game);
+        const qint64 area = qint64(over.width()) * over.height();
+        if (covered < 0 || area < covered) {
+            best = place;
+            covered = area;
+        }
+    }
+    return best;
+}
+
 void HelpWindow::placeBeside(const QWidget& game) {
-    const QRect screen = game.screen()->availableGeometry();
-    const QRect beside = game.frameGeometry();
-    const QSize outer = frameGeometry().size();
-    int x = beside.right() + 1;
-    if (x + outer.width() > screen.right() + 1) x = beside.left() - outer.width();
-    if (x < screen.left()) x = screen.right() + 1 - outer.width();
-    x = std::max(x, screen.left());
-    const int y = std::clamp(beside.top(), screen.top(),
-                             std::max(screen.top(), screen.bottom() + 1 - outer.height()));
-    move(x, y);
+    // Until the window manager has framed this window, its frame is taken to be the game's.
+    const QSize frame =
+        (frameGeometry().size() - size()).expandedTo(game.frameGeometry().size() - game.size());
+    const QRect place = placeFor(game.screen()->availableGeometry(), game.frameGeometry(), frame);
+    resize(place.size() - frame);
+    create();
+    windowHandle()->setFramePosition(place.topLeft());  // where the frame goes, once it comes
 }
 
 void HelpWindow::showContents(const QString& path) {

@@ -26,9 +26,13 @@ public:
     // Reads the document again (it may have changed since), then shows its contents and brings
     // the window forward. A file that cannot be the game's help is named with the reason.
     void showContents(const QString& path);
-    // Puts the window beside the game, so the slime stays in view while the player reads: to
-    // its right where the screen has room, else to its left, else as far aside as it goes.
+    // Puts the window beside the game, so the room, the buttons and the panel stay in view
+    // while the player reads.
     void placeBeside(const QWidget& game);
+    // Where the window goes in a frame that adds `frame` to its size, on `screen` beside the
+    // frame of `game`: on the roomier side, narrowed to the room there as long as it still
+    // reads well; else above or below, shortened likewise; else where it covers the least.
+    QRect placeFor(const QRect& screen, const QRect& game, QSize frame) const;
 
     HelpBrowser* browser = nullptr;
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "cp932_codec.h"
 #include "display_check.h"
@@ -72,14 +73,27 @@ void bringForward(QWidget& form) {
     }
 }
 
+// `word` as a shell reads it back: quoted when it holds anything but plain path characters.
+std::string shellWord(const std::string& word) {
+    const bool plain = !word.empty() && word.find_first_not_of(
+                                            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                            "0123456789_./+-") == std::string::npos;
+    if (plain) return word;
+    std::string quoted = "'";
+    for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace zupel;
     if (!displayAvailable()) {
+        // The program as the player started it, so the advice fits this very copy.
         std::fprintf(stderr,
                      "zupel: no display to open the game window on; start it from a desktop "
-                     "session, or without a screen: xvfb-run scripts/run\n");
+                     "session, or without a screen: xvfb-run %s\n",
+                     shellWord(argc > 0 ? argv[0] : "zupel").c_str());
         return 1;
     }
     QApplication app(argc, argv);

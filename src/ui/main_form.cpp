@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
@@ -20,6 +21,7 @@
 #include <memory>
 #include <thread>
 
+#include "announcer.h"
 #include "cp932_codec.h"
 #include "fixed_texts.h"
 #include "kept_letters.h"
@@ -112,7 +114,14 @@ MainForm::MainForm(const PictureStore& pictures) : pictures_(pictures) {
     buildMenus();
     setFixedSize(sizeHint());
     trackMouseOver(client);
+    announcer = new Announcer(this);
     sayFixedTexts(this);
+    // Connected before the game's handlers, so the flag is up when they have run.
+    connect(Picture1, &RoomView::slimeClicked, this, [this] { playerActed_ = touched_ = true; });
+    const std::initializer_list<QAbstractButton*> actions = {button1, button2, button3, wordbutton};
+    for (QAbstractButton* action : actions)
+        connect(action, &QAbstractButton::clicked, this, [this] { playerActed_ = true; });
+    Slider1->setFocus();  // the keyboard starts at the temperature, as it always has
 }
 
 // Moves over the widget reach eventFilter even with no button held.
@@ -177,7 +186,8 @@ void MainForm::buildControls(QWidget* client) {
     Picture1->move(px(100), px(240));
     Picture1->setObjectName("Picture1");
     Picture1->setAccessibleName(PlayerText::ja("スライムの部屋"));
-    Picture1->setAccessibleDescription(PlayerText::ja("スライムをクリックすると、さわれます"));
+    Picture1->setAccessibleDescription(
+        PlayerText::ja("スライムをクリックするか、スペースキーを押すと、さわれます"));
 
     wordbox = new QLabel(Frame1);
     wordbox->setObjectName("wordbox");
@@ -299,6 +309,9 @@ void MainForm::buildMenus() {
     help1->setShortcut(Qt::Key_F1);
     help1->setShortcutContext(Qt::ApplicationShortcut);
     aboutgame = helpgame->addAction(PlayerText::ja("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    // F10 opens the menus, as on most desktops.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainForm::buildLanguageMenu(QMenu* file) {
@@ -366,12 +379,16 @@ void MainForm::render(const Controls& c) {
     if (c.agebox != shown_.agebox) agebox->setText(text(c.agebox));
     if (c.ondobox != shown_.ondobox) ondobox->setText(text(c.ondobox));
     if (c.infobox != shown_.infobox) infobox->setText(translated(c.infobox));
-    if (c.wordbox != shown_.wordbox) {
+    if (c.wordbox != shown_.wordbox || touched_) {
         wordbox->setText(translated(c.wordbox));
-        // A screen reader hears each new line as it is said.
         wordbox->setAccessibleDescription(wordbox->text());
+        announcer->slimeSays(wordbox->text(), playerActed_);
     }
-    if (c.infobox != shown_.infobox) infobox->setAccessibleDescription(infobox->text());
+    if (c.infobox != shown_.infobox) {
+        infobox->setAccessibleDescription(infobox->text());
+        announcer->statusIs(infobox->text(), playerActed_);
+    }
+    playerActed_ = touched_ = false;
     if (c.namebox != shown_.namebox || c.agebox != shown_.agebox || c.ondobox != shown_.ondobox ||
         c.infobox != shown_.infobox) {
         statusPanel->setAccessibleDescription(

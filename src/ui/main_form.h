@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace zupel {
 
+class Announcer;
 class RoomView;
 
 class MainForm : public QMainWindow {
@@ -50,6 +51,7 @@ public:
     QLabel* ondobox = nullptr;
     QLabel* infobox = nullptr;
     QLabel* statusPanel = nullptr;  // the black panel: read out as one text
+    Announcer* announcer = nullptr;  // tells a screen reader what the slime says and how it is
     QLineEdit* wordinbox = nullptr;
     QPushButton* wordbutton = nullptr;
     QAction* endgame1 = nullptr;
@@ -91,6 +93,8 @@ private:
     Controls shown_;  // what the controls show now
     QString roomPicturePath_;
     bool centredInFrame_ = false;
+    bool playerActed_ = false;  // what the game shows next answers the player: told at once
+    bool touched_ = false;      // and the slime's words answer a touch, even the same again
 };
 
 }  // namespace zupel

@@ -1,5 +1,7 @@
 // The game's message boxes. What they name (files, paths, machines, the system's reasons) comes
-// from outside the game, so their text is always shown as written, never read as markup.
+// from outside the game, so their text is always shown as written, never read as markup, and
+// always whole: a long path breaks anywhere rather than run off the box, the box stays on the
+// screen, the text can be selected and copied, and the title bar has room for the whole title.
 #pragma once
 
 #include <QMessageBox>

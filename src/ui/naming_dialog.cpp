@@ -31,6 +31,9 @@ NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     auto* Label1 =
         new QLabel(PlayerText::ja("これから育てるスライムに名前をつけてあげて下さい"), this);
     Label1->setGeometry(pxRect(120, 120, 3975, 255));
+    // The title bar is blank; a screen reader names the dialog and reads out its question.
+    setAccessibleName(PlayerText::ja("名前をつける"));
+    setAccessibleDescription(Label1->text());
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setGeometry(pxRect(120, 480, 1815, 270));

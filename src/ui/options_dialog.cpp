@@ -21,6 +21,7 @@ OptionsDialog::OptionsDialog(const OptionForm& form, OptionformEvents events, Ru
     Label2 = new QLabel(PlayerText::ja("部屋の色を変えるか、好きな画像をはりつけることが出来ます"),
                         this);
     Label2->setGeometry(pxRect(120, 120, 6135, 255));
+    setAccessibleDescription(Label2->text());  // what a screen reader reads out of the dialog
     Command5 = button("Command5", PlayerText::ja("背景色変更"), pxRect(120, 480, 1095, 255),
                       events_.Command5_Click);
     Line1 = new QFrame(this);

@@ -1,5 +1,6 @@
 #include "room_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,6 +22,8 @@ RoomView::RoomView(const PictureStore& pictures, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(200, 200);
     setMouseTracking(true);  // the pointer's place matters without a button held
+    // Tab reaches it; a click does not take the keyboard from the word entry.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void RoomView::setRoomColour(uint32_t bgr) {
@@ -52,6 +55,10 @@ void RoomView::paintEvent(QPaintEvent* event) {
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), colour_);
     if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+    if (hasFocus()) {  // a dotted line round the room, as round a focused button
+        painter.setPen(QPen(colour_.lightness() < 128 ? Qt::white : Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
     if (!slimeVisible_ || slime_.width <= 0 || slime_.height <= 0) return;
     // A young slime is drawn smaller than its picture: smooth the shrinking, keep full-size
     // pixel art crisp.
@@ -80,6 +87,25 @@ void RoomView::mouseMoveEvent(QMouseEvent* event) {
 // may have moved on a little in between.
 void RoomView::mousePressEvent(QMouseEvent* event) {
     pressedOnSlime_ = event->button() == Qt::LeftButton && onSlime(event->position());
+}
+
+void RoomView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && slimeVisible_) {
+        emit slimeClicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void RoomView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void RoomView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void RoomView::mouseReleaseEvent(QMouseEvent* event) {

@@ -4,8 +4,10 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
@@ -158,6 +160,17 @@ QString qtFilter(const std::string& filter) {
     return text.left(bar) + " (" + patterns + ")";
 }
 
+// Where the file chooser opens: at the current picture (its folder, if the file is gone), or
+// else in the player's own pictures folder; never in the game's folders, which hold none.
+QString chooserStart(const QString& current) {
+    const QFileInfo picture(current);
+    if (!current.isEmpty() && (picture.isFile() || picture.isDir()))
+        return picture.absoluteFilePath();
+    if (!current.isEmpty() && picture.dir().exists()) return picture.absolutePath();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 }  // namespace
 
 std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
@@ -172,9 +185,11 @@ std::optional<uint32_t> WindowShell::chooseColour(uint32_t current) {
     return toBgr(chosen);
 }
 
-std::string WindowShell::chooseFile(const std::string& filter, const std::string& title) {
+std::string WindowShell::chooseFile(const std::string& filter, const std::string& title,
+                                    const std::string& current) {
     const QString path = modal([&] {
-        return QFileDialog::getOpenFileName(chooserOwner(&form_), translated(title), folder_,
+        return QFileDialog::getOpenFileName(chooserOwner(&form_), translated(title),
+                                            chooserStart(QString::fromStdString(current)),
                                             qtFilter(filter));
     });
     return QDir::toNativeSeparators(path).toStdString();

@@ -48,7 +48,8 @@ public:
     bool askFreeze() override;
     void showOptionform(const OptionForm& form, const OptionformEvents& events) override;
     std::optional<uint32_t> chooseColour(uint32_t current) override;
-    std::string chooseFile(const std::string& filter, const std::string& title) override;
+    std::string chooseFile(const std::string& filter, const std::string& title,
+                           const std::string& current) override;
     bool writeSetting(const std::string& key, const std::string& value) override;
     void reportSettingsNotSaved() override;
     std::string findGameFile(const std::string& name) override;

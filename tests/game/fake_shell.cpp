@@ -78,9 +78,11 @@ std::optional<uint32_t> FakeShell::chooseColour(uint32_t current) {
     return colourToChoose;
 }
 
-std::string FakeShell::chooseFile(const std::string& filter, const std::string& title) {
+std::string FakeShell::chooseFile(const std::string& filter, const std::string& title,
+                                  const std::string& current) {
     fileFilter = filter;
     fileTitle = title;
+    fileChooserStart = current;
     return fileToChoose;
 }
 

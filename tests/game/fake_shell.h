@@ -67,7 +67,7 @@ public:
     std::optional<uint32_t> colourToChoose;  // nullopt cancels the colour chooser
     std::vector<uint32_t> colourChooserStarts;
     std::string fileToChoose;  // "" cancels the file chooser
-    std::string fileFilter, fileTitle;
+    std::string fileFilter, fileTitle, fileChooserStart;
     bool settingsWritable = true;
     std::vector<std::string> settingWrites;  // "key=value", in order
     int settingsReports = 0;
@@ -83,7 +83,8 @@ public:
     bool askFreeze() override;
     void showOptionform(const OptionForm& form, const OptionformEvents& events) override;
     std::optional<uint32_t> chooseColour(uint32_t current) override;
-    std::string chooseFile(const std::string& filter, const std::string& title) override;
+    std::string chooseFile(const std::string& filter, const std::string& title,
+                           const std::string& current) override;
     bool writeSetting(const std::string& key, const std::string& value) override;
     void reportSettingsNotSaved() override;
     std::string findGameFile(const std::string& name) override;

@@ -106,6 +106,7 @@ TEST_F(Options, TheFileChooserAsksForPicturesAndItsCancelKeepsThePath) {
     EXPECT_EQ(paths, (W{"/p/old.bmp", "/p/new.gif"}));
     EXPECT_EQ(shell.fileFilter, "画像ﾌｧｲﾙ|*.bmp;*.gif;*.jpg;*.ico;*.png;*.jpeg");
     EXPECT_EQ(shell.fileTitle, "ﾌｧｲﾙを開く");
+    EXPECT_EQ(shell.fileChooserStart, "/p/old.bmp") << "it starts at the picture shown";
 }
 
 TEST_F(Options, SettingsThatCannotBeKeptAreReportedOnceTheDialogHasClosed) {

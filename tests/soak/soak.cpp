@@ -88,7 +88,7 @@ public:
         if (std::uniform_int_distribution<int>(0, 3)(dice) == 0) return std::nullopt;
         return std::uniform_int_distribution<uint32_t>(0, 0xFFFFFF)(dice);
     }
-    std::string chooseFile(const std::string&, const std::string&) override {
+    std::string chooseFile(const std::string&, const std::string&, const std::string&) override {
         static const char* const kFiles[] = {"", "/rooms/sea.png", "/rooms/missing.bmp"};
         return kFiles[std::uniform_int_distribution<int>(0, 2)(dice)];
     }

@@ -129,6 +129,12 @@ TEST_F(Dialogs, RedecoratingShowsItsControlsAndOkKeepsTheTypedPicture) {
 }
 
 TEST_F(Dialogs, TheChoosersFillTheSwatchAndThePathAndACancelledColourChangesNothing) {
+    // The player's pictures folder, as the desktop names it: where the chooser opens first.
+    ASSERT_TRUE(QDir().mkpath(path("pictures")));
+    QFile dirs(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write(QString("XDG_PICTURES_DIR=\"%1\"\n").arg(path("pictures")).toUtf8());
+    dirs.close();
     redecorate([&](OptionsDialog* d) {
         whenDialogOpens([](QWidget* w) {
             qobject_cast<QColorDialog*>(w)->setCurrentColor(QColor(0, 0, 255));
@@ -140,7 +146,7 @@ TEST_F(Dialogs, TheChoosersFillTheSwatchAndThePathAndACancelledColourChangesNoth
         whenDialogOpens([&](QWidget* w) {
             auto* files = qobject_cast<QFileDialog*>(w);
             EXPECT_EQ(files->windowTitle(), "ﾌｧｲﾙを開く");
-            EXPECT_EQ(QDir(files->directory()), QDir(folder.path()));
+            EXPECT_EQ(files->directory().absolutePath(), path("pictures"));
             EXPECT_EQ(files->nameFilters(),
                       QStringList{"画像ﾌｧｲﾙ (*.bmp *.gif *.jpg *.ico *.png *.jpeg)"});
             files->selectFile(path("data.sura"));
@@ -152,6 +158,7 @@ TEST_F(Dialogs, TheChoosersFillTheSwatchAndThePathAndACancelledColourChangesNoth
         d->Command2->click();
     });
     EXPECT_EQ(setting("bgcolor"), "<absent>");  // CANCEL wrote nothing
+    dirs.remove();
 }
 
 TEST_F(Dialogs, OnlySettingsThatDidNotReachTheFileAreReportedAndTheRoomChangesAnyway) {

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "help_document.h"
+#include "main_form.h"
 #include "ui_fixture.h"
 
 namespace zupel::testing {
@@ -202,6 +203,27 @@ TEST_F(Help, LinksAndResourcesReachOnlyTheDocumentAndTheGamesOwnPictures) {
         shown->resource(QTextDocument::ImageResource, QUrl("qrc:/pictures/button_feed.xpm"))
             .value<QPixmap>();
     EXPECT_GT(button.width(), 1) << "the game's own picture";
+}
+
+TEST_F(Help, OpensBesideTheGameFrom1024x768UpAndCoversItLeastOnASmallerScreen) {
+    PictureStore pictures;
+    const QSize frame(16, 39);  // a Windows 10 frame, the widest seen
+    const QSize game = MainForm(pictures).size() + frame;
+    const int readable = QFontMetrics(help.browser->font()).horizontalAdvance(QChar(0x3042)) * 16;
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768),
+                             QSize(1536, 864), QSize(1920, 1080), QSize(800, 600)}) {
+        SCOPED_TRACE(size.width());
+        const QRect screen(QPoint(0, 30), size - QSize(0, 30));  // a panel along the top
+        const QRect around(screen.center() - QPoint(game.width(), game.height()) / 2, game);
+        const QRect place = help.placeFor(screen, around, frame);
+        EXPECT_TRUE(screen.contains(place));
+        EXPECT_GE(place.width(), size.width() < 1920 ? readable : 560 + frame.width());
+        const QRect covered = place.intersected(around);
+        // On the smallest no more than a readable column beside the game would cover.
+        const int lacking =
+            size.width() < 1024 ? readable + 40 - (size.width() - game.width()) / 2 : 0;
+        EXPECT_LE(covered.width() * covered.height(), lacking * game.height());
+    }
 }
 
 }  // namespace
