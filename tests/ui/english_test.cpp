@@ -39,7 +39,9 @@ QStringList textsOf(QWidget* window) {
     widgets.prepend(window);
     for (QWidget* w : widgets) {
         if (w->isWindow()) texts << w->windowTitle();
-        texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+        texts << w->toolTip() << w->accessibleName();
+        // The news told to a screen reader comes and goes with the slime; the rest stays.
+        if (w->objectName() != "announcer") texts << w->accessibleDescription();
         if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
     }
