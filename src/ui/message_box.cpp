@@ -72,8 +72,10 @@ WholeTextBox::WholeTextBox(Icon icon, const QString& title, const QString& text,
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text_->document()->setDocumentMargin(0);
-    QPalette palette = text_->palette();  // drawn like the box, not like an entry field
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    // Drawn on the box's own background (white on Windows, the window's colour elsewhere), not
+    // like an entry field.
+    QPalette palette = text_->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
     palette.setColor(QPalette::Text, palette.color(QPalette::WindowText));
     text_->setPalette(palette);
     text_->setPlainText(text);

@@ -215,7 +215,7 @@ box=$(wait_window "^ZUPEL$")
 check "the program alone shows a message" test -n "$box"
 check "that says to unzip the whole folder" grep -q "unzip the whole folder" "$work/windows.err"
 box_gone() { ! xdotool search --onlyvisible --name "^ZUPEL$" 2>/dev/null | grep -qx "$box"; }
-for _ in $(seq 1 10); do sleep 1; xdotool key Return; box_gone && break; done
+for _ in $(seq 1 10); do sleep 1; xdotool windowfocus "$box" 2>/dev/null; xdotool key Return; box_gone && break; done
 check "which OK closes" box_gone
 name_new Alone && quit
 check "and the slime plays on" test "$(head -c 10 "$work/alone/data.sura")" = "Alone     "
