@@ -143,6 +143,16 @@ same_files() {
 }
 keep() { rm -rf "${work:?}/$2" && cp -r "$work/$1" "$work/$2"; }
 
+# Whether the Windows game speaks the language whose redecorating dialog is titled $1.
+speaks() {
+  local dialog
+  xdotool windowfocus "$main" 2>/dev/null
+  xdotool key alt+o
+  dialog=$(wait_window "^$1$") || return 1
+  xdotool windowfocus "$dialog" 2>/dev/null
+  xdotool key Escape
+}
+
 # 1. A first start: name the slime and quit.
 for system in linux windows; do
   fresh $system
@@ -192,6 +202,7 @@ fresh windows && grown_slime
 check "the slime's window opens on Windows" start_slime windows
 first=$pid
 check "a second start on Windows ends at once, with status 0" timeout 20 wine "$work/windows/zupel.exe"
+check "a Windows of another language gets the English game" speaks Redecorate
 pid=$first && quit
 
 # 6. A log-off while the slime is fed saves it as a close does (on Linux: SIGTERM).
@@ -220,12 +231,12 @@ check "which OK closes" box_gone
 name_new Alone && quit
 check "and the slime plays on" test "$(head -c 10 "$work/alone/data.sura")" = "Alone     "
 
-# 8. A game folder deeper than 260 characters keeps its slime.
+# 8. A game folder deeper than 260 characters keeps its slime (on a Japanese Windows).
 deep=$work/$(printf 'フォルダ%02d/' $(seq 1 40))
 mkdir -p "$deep" && fresh windows && cp -r "$work/windows/." "$deep"
-wine "$deep/zupel.exe" 2>"$work/windows.err" &
+LC_ALL=ja_JP.UTF-8 wine "$deep/zupel.exe" 2>"$work/windows.err" &
 pid=$!
-name_new Deep && quit
+name_new Deep && { check "a Japanese Windows gets the Japanese game" speaks 模様替え; quit; }
 check "a folder ${#deep} bytes deep keeps the slime" test "$(head -c 10 "$deep/data.sura")" = "Deep      "
 
 # 9. A folder nobody may write in (immutable, for root writes anywhere): the lock cannot be made,
