@@ -31,7 +31,9 @@ public:
     bool askFreeze() override { return false; }
     void showOptionform(const OptionForm&, const OptionformEvents&) override {}
     std::optional<uint32_t> chooseColour(uint32_t) override { return std::nullopt; }
-    std::string chooseFile(const std::string&, const std::string&) override { return ""; }
+    std::string chooseFile(const std::string&, const std::string&, const std::string&) override {
+        return "";
+    }
     bool writeSetting(const std::string&, const std::string&) override { return true; }
     void reportSettingsNotSaved() override {}
     std::string findGameFile(const std::string&) override { return ""; }
