@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Every text the player reads has its translation.
-
-1. Every Japanese string literal in the sources is marked PlayerText::ja, so that lupdate sees it
-   (one whose line, or the line above, says it is "never translated", such as a name, is not).
-2. lupdate, run from the sources into a copy of each .ts file, finds nothing new, and each text
-   there is translated, with the same %1, %2 ... as its Japanese; lrelease agrees.
+"""Every text the player reads has its translation: every Japanese literal in the sources is
+marked PlayerText::ja (but one its line, or the line above, says is "never translated"), and
+lupdate, run into a copy of each .ts file, leaves each text translated with the same %1, %2 ...
 
 usage: translations_check.py LUPDATE LRELEASE TS_FILE... -- LUPDATE_OPTION... -- SOURCE...
 """
