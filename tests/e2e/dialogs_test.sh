@@ -76,8 +76,7 @@ check "the room is light cyan again ($cyan)" test "$cyan" -gt 35000
 check "the colour setting is reset" grep -qx "bgcolor=16777152" "$XDG_CONFIG_HOME/zupel/zupel.conf"
 check "the picture setting is empty" grep -qx "bmpdir=" "$XDG_CONFIG_HOME/zupel/zupel.conf"
 
-# 5. F1 opens the help beside the game, which goes on; on this 1024 x 768 screen it covers none
-#    of the game.
+# 5. F1 opens the help beside the game, which goes on.
 xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key F1
 help=$(wait_window "ZUPEL ヘルプ")
@@ -87,7 +86,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 left=$X right=$((X + WIDTH))
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$help")"
-check "the help covers none of the game ($X..$((X + WIDTH)) beside $left..$right)" \
+check "on a 1024 x 768 screen the help covers none of the game ($X..$((X + WIDTH)), $left..$right)" \
   test "$X" -ge "$right" -a $((X + WIDTH)) -le 1024 -o $((X + WIDTH)) -le "$left" -a "$X" -ge 0
 kill "$pid"; wait "$pid" 2>/dev/null
 

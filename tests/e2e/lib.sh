@@ -10,9 +10,7 @@ for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 export XDG_CONFIG_HOME=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
-# The game in Japanese, as its player chose (a test of the languages clears the choice), with any
-# further settings lines given. The desktop stays as it is: its system messages are the reasons
-# the tests look for.
+# The game in Japanese, as a player chose, with any further settings lines given.
 write_settings() {
   mkdir -p "$XDG_CONFIG_HOME/zupel" &&
     printf '[setting]\nlanguage=ja\n%s' "$*" >"$XDG_CONFIG_HOME/zupel/zupel.conf"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The real game meeting the world outside its window: signals (and nohup), kill -9 after
-# naming, stale, huge, foreign and impossible locks, a FIFO or /proc/kmsg as the room picture, a
-# folder whose name is not UTF-8, and the X server going away.
+# The real game meeting the world outside its window: signals, kill -9 after naming, stale,
+# foreign and impossible locks, a FIFO as the room picture, a folder whose name is not UTF-8,
+# and the X server going away.
 # usage: outside_test.sh GAME_FOLDER
 set -uo pipefail
 game_src=$1
@@ -10,13 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 age_of() { od -An -td2 -j10 -N2 "$1" | tr -d ' '; }
 
-# 1. SIGTERM, SIGHUP and SIGINT save a running slime as the window close does. The game starts
-#    as a desktop or a terminal starts it: a script's background job would ignore SIGINT, and
-#    a signal ignored at the start stays ignored.
+# 1. SIGTERM, SIGHUP and SIGINT save a running slime as the window close does.
 for sig in TERM HUP INT; do
   fresh_folder
   python3 "$here/make_slime.py" "$work/game" --age 10 --days-ago 2 --size 20
-  env --default-signal=INT "$work/game/zupel" 2>"$work/stderr1" &
+  env --default-signal=INT "$work/game/zupel" 2>"$work/stderr1" &  # as a terminal starts it
   pid=$!
   main=$(wait_window "^ZUPEL$") || main=""
   check "SIG$sig: the saved slime comes back" test -n "$main"
@@ -30,20 +28,6 @@ for sig in TERM HUP INT; do
   check "SIG$sig: the slime is stored living" test "$(state_of "$work/game/data.sura")" -eq 1
   check "SIG$sig: the lock is gone" test ! -e "$work/game/zupel.lock"
 done
-
-# 1b. Under nohup a hang-up is ignored, as nohup asks; SIGTERM still saves the slime.
-fresh_folder
-python3 "$here/make_slime.py" "$work/game" --age 10 --days-ago 2
-nohup "$work/game/zupel" >/dev/null 2>&1 &
-pid=$!
-check "under nohup the saved slime comes back" test -n "$(wait_window "^ZUPEL$")"
-kill -s HUP "$pid"
-sleep 1
-check "under nohup a hang-up leaves the game running" kill -0 "$pid"
-kill "$pid"
-check "under nohup SIGTERM still ends the game" wait_exit "$pid" 50
-wait "$pid" 2>/dev/null
-check "under nohup the slime is saved" test "$(age_of "$work/game/data.sura")" -eq 12
 
 # 2. kill -9 right after naming: the next start finds the slime.
 fresh_folder
@@ -68,11 +52,6 @@ python3 "$here/make_slime.py" "$work/game"
 : >"$work/game/zupel.lock"
 launch_game
 check "an empty lock is taken over" test -n "$(wait_window "^ZUPEL$")"
-kill "$pid"; wait "$pid" 2>/dev/null
-# So is an 8 GB sparse one, at once and without reading it.
-truncate -s 8G "$work/game/zupel.lock"
-launch_game
-check "an 8 GB lock is taken over at once" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 
 # 4. Another machine's lock: a clear report, a non-zero status, the files untouched.
@@ -100,10 +79,6 @@ mkfifo "$work/room.bmp"
 write_settings "bmpdir=$work/room.bmp"
 launch_game
 check "a FIFO as the room picture does not hang the start" test -n "$(wait_window "^ZUPEL$")"
-kill "$pid"; wait "$pid" 2>/dev/null
-printf '[setting]\nbmpdir=/proc/kmsg\n' >"$XDG_CONFIG_HOME/zupel/zupel.conf"
-launch_game
-check "/proc/kmsg as the room picture does not hang the start" test -n "$(wait_window "^ZUPEL$")"
 kill "$pid"; wait "$pid" 2>/dev/null
 rm -f "$XDG_CONFIG_HOME/zupel/zupel.conf"
 mkfifo "$XDG_CONFIG_HOME/zupel/zupel.conf"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The game as a screen reader hears it on the accessibility bus of a session of its own, the
-# screen-reader setting on as Orca turns it on: news comes as notifications, which Orca speaks
-# wherever the focus is.
+# The game as a screen reader (Orca) hears it on the accessibility bus of a session of its own:
+# news comes as notifications, which Orca speaks wherever the focus is.
 # usage: screen_reader_test.sh GAME_FOLDER
 set -uo pipefail
 if [ -z "${ZUPEL_OWN_BUS:-}" ]; then  # the session's settings go to a folder of its own

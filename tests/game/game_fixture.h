@@ -4,12 +4,27 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+#include <string_view>
 
 #include "cp932_codec.h"
 #include "fake_shell.h"
 #include "game.h"
 #include "memory_save_folder.h"
 #include "save_files.h"
+
+namespace zupel {
+
+// What the slime says equals the Japanese line it makes; its own words are shown in brackets.
+inline bool operator==(const SpokenLine& line, std::string_view japanese) {
+    return line.japanese() == japanese;
+}
+inline void PrintTo(const SpokenLine& line, std::ostream* out) {
+    for (const SpokenPiece& piece : line.pieces)
+        *out << (piece.own ? "[" : "") << piece.text << (piece.own ? "]" : "");
+}
+
+}  // namespace zupel
 
 namespace zupel::testing {
 

@@ -130,7 +130,7 @@ TEST_F(Hunger, FeedingFromEveryLivingCode) {
         EXPECT_EQ(pet().condition, Condition::kJustFed);
         EXPECT_EQ(pet().esa, 60 + 75);
         EXPECT_EQ(shell.sounds, std::vector<std::string>{"esa.wav"});
-        EXPECT_EQ(c.wordbox.japanese(), "やあ");  // fewer than ten words: nothing said
+        EXPECT_EQ(c.wordbox, "やあ");  // fewer than ten words: nothing said
         EXPECT_EQ(c.infobox, "喜んでいます");
         EXPECT_TRUE(c.button2Enabled && c.button3Enabled && c.slider1Enabled);
         EXPECT_EQ(c.wordinboxText, "");
@@ -150,7 +150,7 @@ TEST_F(Hunger, ASlimeThatKnowsTenWordsSaysItIsDelicious) {
         pet().wordcount = words;
         controls().wordbox = asHeld("やあ");
         feed();
-        EXPECT_EQ(controls().wordbox.japanese(), words >= 10 ? "おいしい！" : "やあ");
+        EXPECT_EQ(controls().wordbox, words >= 10 ? "おいしい！" : "やあ");
     }
 }
 

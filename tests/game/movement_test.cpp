@@ -184,7 +184,7 @@ TEST_P(SpeechGate, DecidesWhetherTheSlimeSpeaks) {
     shell.randoms = {c.moveDraws.begin(), c.moveDraws.end()};
     shell.randoms.push_back(pick(10, 12));  // falls silent: clears the line
     game->movetimer_Timer();
-    EXPECT_EQ(controls().wordbox.japanese(), c.speaks ? "" : "まえ");
+    EXPECT_EQ(controls().wordbox, c.speaks ? "" : "まえ");
     EXPECT_EQ(shell.randoms.size(), c.speaks ? 0u : 1u);
 }
 
@@ -228,14 +228,14 @@ TEST_F(Movement, AHopOnTheClockSpeaksWhenItLands) {
     EXPECT_EQ(interval(TimerId::movetimer), 200);
     advance(200);
     EXPECT_EQ(controls().slimeFrame, 2);
-    EXPECT_EQ(controls().wordbox.japanese(), "まえ");
+    EXPECT_EQ(controls().wordbox, "まえ");
     advance(199);
     EXPECT_EQ(world().movestep, 2);
     advance(1);
     EXPECT_EQ(world().movestep, 0);
     EXPECT_EQ(shell.sounds, std::vector<std::string>{"move1.wav"});
     EXPECT_EQ(interval(TimerId::movetimer), 700);
-    EXPECT_EQ(controls().wordbox.japanese(), "あめ");  // one word of five: no ending yet
+    EXPECT_EQ(controls().wordbox, "あめ");  // one word of five: no ending yet
     EXPECT_TRUE(shell.randoms.empty());
 }
 

@@ -53,7 +53,7 @@ class Utterances : public Speech, public ::testing::WithParamInterface<SpeechCas
 TEST_P(Utterances, AreComposedFromTheDraws) {
     const SpeechCase& c = GetParam();
     speakWith(c.n, c.draws);
-    EXPECT_EQ(controls().wordbox.japanese(), c.says.value_or(kBefore));
+    EXPECT_EQ(controls().wordbox, c.says.value_or(kBefore));
 }
 
 using S = SpeechCase;
@@ -153,7 +153,7 @@ class Greetings : public Speech, public ::testing::WithParamInterface<GreetingCa
 TEST_P(Greetings, FollowTheHour) {
     shell.hourValue = GetParam().hour;
     speakWith(GetParam().n, {kind(7)});
-    EXPECT_EQ(controls().wordbox.japanese(), GetParam().says.value_or(kBefore));
+    EXPECT_EQ(controls().wordbox, GetParam().says.value_or(kBefore));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,13 +173,13 @@ TEST_F(Speech, SaysOnlyTheFirstTenCharactersOfAWordWithoutTrailingBlanks) {
     // Half-width kana take one byte each in the file, so twelve of them fit a record.
     storeWords({"ｱｲｳｴｵｶｷｸｹｺｻｼ", "abcdefgh  xy", "ab cd   "});
     speakWith(3, {kind(1), pick(1, 3), pick(5, 5)});
-    EXPECT_EQ(controls().wordbox.japanese(), "ｱｲｳｴｵｶｷｸｹｺ");
+    EXPECT_EQ(controls().wordbox, "ｱｲｳｴｵｶｷｸｹｺ");
     // The word passed through the transfer buffer, as the file holds it.
     EXPECT_EQ(world().wordbuf.word, "ｱｲｳｴｵｶｷｸｹｺｻｼ        ");
     speakWith(3, {kind(1), pick(2, 3), pick(5, 5)});
-    EXPECT_EQ(controls().wordbox.japanese(), "abcdefgh");
+    EXPECT_EQ(controls().wordbox, "abcdefgh");
     speakWith(3, {kind(1), pick(3, 3), pick(5, 5)});
-    EXPECT_EQ(controls().wordbox.japanese(), "ab cd");
+    EXPECT_EQ(controls().wordbox, "ab cd");
 }
 
 // Its own words are the pieces the window translates; its name and the words it learned stay
@@ -199,17 +199,17 @@ TEST_F(Speech, OnlyItsOwnWordsAreMarkedForTranslation) {
 // A word count larger than the file: the records beyond its end are empty words.
 TEST_F(Speech, ARecordBeyondTheFileIsAnEmptyWord) {
     speakWith(20, {kind(1), pick(20, 20), pick(2, 5)});
-    EXPECT_EQ(controls().wordbox.japanese(), "！");
+    EXPECT_EQ(controls().wordbox, "！");
     speakWith(32767, {kind(1), pick(32767, 32767), pick(4, 5)});
-    EXPECT_EQ(controls().wordbox.japanese(), "");
+    EXPECT_EQ(controls().wordbox, "");
     speakWith(20, {kind(2), pick(18, 20), pick(3, 20), pick(3, 3)});
-    EXPECT_EQ(controls().wordbox.japanese(), "  うみ");
+    EXPECT_EQ(controls().wordbox, "  うみ");
 }
 
 TEST_F(Speech, ASlimeWithoutWordsSaysNothing) {
     for (int n : {0, -1, -32768}) {
         speakWith(n, {});
-        EXPECT_EQ(controls().wordbox.japanese(), kBefore);
+        EXPECT_EQ(controls().wordbox, kBefore);
     }
 }
 
@@ -241,7 +241,7 @@ TEST_F(Speech, ASecondWordThatCannotDifferEndsInSilence) {
         };
         game->speak();
         const bool onlyOneWord = c.kind == 6 && c.n <= 9;
-        EXPECT_EQ(controls().wordbox.japanese(), onlyOneWord ? "あいうえおかきくけこ" : kBefore);
+        EXPECT_EQ(controls().wordbox, onlyOneWord ? "あいうえおかきくけこ" : kBefore);
         EXPECT_LE(draws, 200);
     }
 }

@@ -193,14 +193,15 @@ TEST_F(StartUp, ANewSlimeAfterAnEndDialogStartsLikeTheFirst) {
 TEST_F(StartUp, QuittingWritesTheRecordTwiceWithTodaysDate) {
     shell.todayValue = kDay;
     startWith(livingSlime(5, kDay - 2), 14);
+    shell.todayValue = kDay + 1;  // played past midnight
     controls().slime.width = 14.5f;
     const int writesBefore = folder.writes;
     game->Command2_Click();
     EXPECT_EQ(folder.writes - writesBefore, 3);  // the quit, then the close, then the size
     const PetRecord saved = storedPet();
     EXPECT_EQ(saved.state, PetState::kLiving);
-    EXPECT_EQ(saved.lastdate, kDay);
-    EXPECT_EQ(saved.age, 7);
+    EXPECT_EQ(saved.lastdate, kDay + 1);
+    EXPECT_EQ(saved.age, 8);      // the day it lived with the game open counts
     EXPECT_EQ(storedSize(), 14);  // 14.5 rounds to even
     EXPECT_TRUE(shell.ended);
 }
@@ -210,11 +211,12 @@ TEST_F(StartUp, ClosingTheWindowSavesAFrozenSlimeThawed) {
     stored.state = PetState::kFrozen;
     shell.todayValue = kDay;
     startWith(stored, 12);
+    shell.todayValue = kDay + 1;
     controls().slime.width = 15.5f;
     game->Form_Unload();
     const PetRecord saved = storedPet();
     EXPECT_EQ(saved.state, PetState::kLiving);
-    EXPECT_EQ(saved.lastdate, kDay);
+    EXPECT_EQ(saved.lastdate, kDay + 1);
     EXPECT_EQ(storedSize(), 16);
     EXPECT_TRUE(shell.ended);
     const int writes = folder.writes;
@@ -264,38 +266,25 @@ TEST_F(GameTest, GarbageSaveFilesNeverBreakTheGame) {
     }
 }
 
-// A day the game is open is a day the slime lived and was looked after. However the game ends
-// after the calendar moved while it ran (past midnight, or days on a suspended laptop), the
-// record holds the days lived and the new date, and the next start that day finds the slime as
-// it was left. A clock moved back takes nothing away.
+// A day the game is open is a day the slime lived and was looked after, however the game ends
+// (days on a suspended laptop). A clock moved back takes nothing away.
 TEST_F(StartUp, DaysLivedWithTheGameOpenCountHoweverItEnds) {
     const std::function<void()> quit = [this] { game->Command2_Click(); };
-    const std::function<void()> freeze = [this] {
-        shell.freezeAnswer = true;
-        game->button4_Click();
-    };
     const struct {
         const char* how;
         int days;  // how far the calendar moves while the game runs
         std::function<void()> end;
-        int16_t state;
-        int lastDays = 0;  // a move at the very end, with no tick in between
+        int16_t state = PetState::kLiving;
     } cases[] = {
-        {"quit, ten days on", 10, quit, PetState::kLiving},
-        {"the title bar, a log-off or a signal, a month on", 30, [this] { game->Form_Unload(); },
-         PetState::kLiving},
-        {"the display gone under the freeze question, past the next midnight", 1,
+        {"quit, ten days on", 10, quit},
+        {"the title bar, a log-off or a signal, a month on", 30, [this] { game->Form_Unload(); }},
+        {"freezing", 10,
          [this] {
-             shell.whileFreezing = [this] {
-                 ++shell.todayValue;
-                 game->Form_Unload();
-             };
+             shell.freezeAnswer = true;
              game->button4_Click();
          },
-         PetState::kLiving, 1},
-        {"freezing", 10, freeze, PetState::kFrozen},
-        {"quit after the clock went back", -3, quit, PetState::kLiving},
-        {"freezing after the clock went back", -3, freeze, PetState::kFrozen},
+         PetState::kFrozen},
+        {"quit after the clock went back", -3, quit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
@@ -316,16 +305,16 @@ TEST_F(StartUp, DaysLivedWithTheGameOpenCountHoweverItEnds) {
         ASSERT_TRUE(shell.ended);
         const PetRecord saved = storedPet();
         EXPECT_EQ(saved.state, c.state);
-        EXPECT_EQ(saved.age, age + c.lastDays);
-        EXPECT_EQ(saved.lastdate, kDay + c.days + c.lastDays);
+        EXPECT_EQ(saved.age, age);
+        EXPECT_EQ(saved.lastdate, kDay + c.days);
         EXPECT_EQ(storedSize(), width);
 
         game.reset();
         shell = FakeShell{};
-        shell.todayValue = kDay + c.days + c.lastDays;
+        shell.todayValue = kDay + c.days;
         start();
         EXPECT_FALSE(shell.ended) << "it lives";
-        EXPECT_EQ(pet().age, age + c.lastDays);
+        EXPECT_EQ(pet().age, age);
         EXPECT_EQ(controls().slime.width, width);
     }
 }

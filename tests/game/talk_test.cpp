@@ -61,7 +61,7 @@ TEST_P(Submit, LooksAtEachRecordInTurnAndDrawsForEachMiss) {
     const SubmitCase& c = GetParam();
     startTalking({"あめ", "いぬ", "うみ", "みなしご"}, 3);
     say(c.typed, c.draws);
-    EXPECT_EQ(controls().wordbox.japanese(), c.said ? c.typed : "まえ");
+    EXPECT_EQ(controls().wordbox, c.said ? c.typed : "まえ");
     EXPECT_EQ(pet().wordcount, c.learned ? 4 : 3);
     EXPECT_EQ(shell.soundCount("oboe.wav"), c.learned ? 1 : 0);
     EXPECT_EQ(game->saves().readWord(4), fitToWidth(c.learned ? c.typed : "みなしご", 20));
@@ -86,9 +86,9 @@ TEST_F(Talk, AFullVocabularyLearnsNoMore) {
     EXPECT_EQ(pet().wordcount, 32767);
     const Bytes before = folder.files["word.sura"];
     say("ほし", {});  // no draw, no sound, nothing stored
-    EXPECT_EQ(controls().wordbox.japanese(), "まえ");
+    EXPECT_EQ(controls().wordbox, "まえ");
     say("あめ", {});  // but the words it knows are still repeated
-    EXPECT_EQ(controls().wordbox.japanese(), "あめ");
+    EXPECT_EQ(controls().wordbox, "あめ");
     game->oboe();
     EXPECT_EQ(pet().wordcount, 32767);
     EXPECT_EQ(folder.files["word.sura"], before);

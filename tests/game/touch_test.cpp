@@ -28,7 +28,7 @@ TEST_F(Touch, AClickGetsTheReactionsItsAgeAllows) {
         for (int r : c.draws) shell.randoms.push_back(pick(r, 4));
         game->sura_Click();
         EXPECT_TRUE(shell.randoms.empty());
-        EXPECT_EQ(controls().wordbox.japanese(), c.says);
+        EXPECT_EQ(controls().wordbox, c.says);
         EXPECT_EQ(world().movemode, c.behaviour);
         EXPECT_EQ(world().movestep, 1);  // its first step is taken at once
     }

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The Debian package holds exactly what `cmake --install` lays out, with its dependencies
-# computed from the program, and the desktop's and Debian's own validators accept it. It names
-# who built it and no address the game does not own.
+# computed from the program, and the desktop's and Debian's own validators accept it.
 # usage: package_test.sh BUILD_DIR
 set -uo pipefail
 build=$(cd "$1" && pwd)
@@ -37,11 +36,8 @@ check "the copyright file carries the IPA Font License" \
   grep -q 'IPA Font License Agreement v1.0' "$work/install/usr/share/doc/zupel/copyright"
 
 # The maintainer is who builds the package: named by DEBFULLNAME and DEBEMAIL, or else the user.
-cat >"$work/who.cmake" <<SCRIPT
-include([[$source/dist/linux/maintainer.cmake]])
-zupel_package_maintainer("" who)
-message("\${who}")
-SCRIPT
+printf 'include([[%s]])\nzupel_package_maintainer("" who)\nmessage("${who}")\n' \
+  "$source/dist/linux/maintainer.cmake" >"$work/who.cmake"
 maintainer_for() { env -u DEBFULLNAME -u DEBEMAIL "$@" cmake -P "$work/who.cmake" 2>&1; }
 account=$(getent passwd "$(id -un)" | cut -d: -f5 | cut -d, -f1)
 check "DEBEMAIL may name the maintainer too" \
@@ -65,9 +61,6 @@ while read -r pattern; do
 done < <(sed -n 's/^Files: //p' "$copyright")
 check "its licences point at no file an installed system lacks" \
   bash -c "! sed -n '/^License: /,\$p' '$copyright' | grep -E '[[:alnum:]_]+/[[:alnum:]_.-]+\.txt'"
-entry=$work/install/usr/share/applications/org.zupel.zupel.desktop
-check "the menu entry names the installed program by its full path" \
-  test "$(sed -n 's/^Exec=//p' "$entry")" = "$work/install/usr/games/zupel"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 check "it depends on the Qt libraries the program links ($depends)" grep -q 'libqt6widgets6' <<<"$depends"
@@ -83,9 +76,8 @@ cmake -S "$source" -B "$work/given" -G Ninja -DBUILD_TESTING=OFF -DZUPEL_BENCH=O
   -DZUPEL_HOMEPAGE_URL='https://example.org/zupel?a&b' \
   -DZUPEL_SCREENSHOT_URL=https://example.org/slime.png >/dev/null
 given=$work/given/dist/org.zupel.zupel.metainfo.xml
-check "a page and a picture given are shipped, and appstreamcli accepts them" bash -c \
-  "grep -q 'homepage\">https://example.org/zupel?a&amp;b<' '$given' && grep -q 'slime.png<' '$given' &&
-   appstreamcli validate --no-net --pedantic '$given' >/dev/null"
+check "a page and a picture given are shipped" grep -qz 'homepage">https://example.org/zupel?a&amp;b<.*slime.png<' "$given"
+check "and appstreamcli accepts them" appstreamcli validate --no-net --pedantic "$given"
 
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
 check "lintian finds no error and no warning" bash -c "! grep -q '^[EW]:' '$work/lintian.log'"

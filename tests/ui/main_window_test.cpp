@@ -112,24 +112,22 @@ TEST_F(MainWindow, ThePictureStoreHoldsEveryFrameAndPointer) {
     EXPECT_EQ(pictures.hand().size(), QSize(32, 32));
 }
 
-// On a scaled screen a button's picture is grown pixel by pixel, as the slime is: at 200 % each
-// pixel doubled, at 150 % every pixel still one of the picture's own colours.
+// On a scaled screen a button's picture grows pixel by pixel, as the slime does: at 150 % as at
+// 200 %, every pixel is one of the picture's own colours.
 TEST_F(MainWindow, ButtonPicturesStaySharpOnScaledScreens) {
     const QIcon icon = pictures.button(ButtonPicture::feed);
     const QImage picture = icon.pixmap(QSize(40, 30), 1.0).toImage();
-    ASSERT_EQ(picture.size(), QSize(40, 30));
-    const QImage doubled = icon.pixmap(QSize(40, 30), 2.0).toImage();
-    EXPECT_EQ(doubled, picture.scaled(80, 60).convertToFormat(doubled.format()));
-
     QSet<QRgb> own;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) own.insert(picture.pixel(x, y));
-    const QImage half = icon.pixmap(QSize(40, 30), 1.5).toImage();
-    EXPECT_EQ(half.size(), QSize(60, 45));
-    int blended = 0;
-    for (int y = 0; y < half.height(); ++y)
-        for (int x = 0; x < half.width(); ++x) blended += !own.contains(half.pixel(x, y));
-    EXPECT_EQ(blended, 0);
+    for (const qreal scale : {1.5, 2.0}) {
+        const QImage scaled = icon.pixmap(QSize(40, 30), scale).toImage();
+        EXPECT_EQ(scaled.size(), QSize(40, 30) * scale);
+        int blended = 0;
+        for (int y = 0; y < scaled.height(); ++y)
+            for (int x = 0; x < scaled.width(); ++x) blended += !own.contains(scaled.pixel(x, y));
+        EXPECT_EQ(blended, 0) << scale;
+    }
 }
 
 TEST_F(MainWindow, TheRoomDrawsTheSlimeStretchedToItsSizeOnTheRoomColour) {

@@ -2,10 +2,8 @@
 # The Windows program under Wine in Xvfb beside the Linux program, doing the same things on
 # the same day: their save files must be equal byte for byte (but for the two meters each start
 # draws at random), each must carry on a slime the other saved, a damaged record must get the
-# same report, a second start must end quietly, and a log-off must save as a close. Then the
-# Windows game as a Windows player meets it: what the zip and zupel.exe hold, the program
-# started alone (from inside the zip), a folder deeper than 260 characters, a folder nobody may
-# write in, and the installer: installing, playing, upgrading and uninstalling.
+# same report, a second start must end quietly, and a log-off must save as a close. Then what a
+# Windows player meets: the package, the program alone, a deep or read-only folder, the installer.
 # usage: wine_game_test.sh LINUX_GAME_FOLDER zupel-VERSION-windows-x64.zip [WINDOWS_GAME_FOLDER]
 #   The installer lies beside the zip. WINDOWS_GAME_FOLDER: the build the package must hold.
 # KEEP=1 keeps its work folder (the save files of every step) and says where.
@@ -17,34 +15,27 @@ e2e=$here/../e2e
 . "$e2e/lib.sh"
 
 export WINEDEBUG=-all
-# No Mono or Gecko installers to fetch, no sound card to look for, and no menu entries or
-# desktop icons on this machine for what the installer puts in Windows's Start menu.
+# No Mono or Gecko installers to fetch, no sound card to look for, and no menu entries made on
+# this machine for the installer's Start menu.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=;winemenubuilder.exe=d"
 [ -n "${WINEPREFIX:-}" ] || export WINEPREFIX=$work/prefix  # a fresh one, gone with $work
 trap 'wineserver -k 2>/dev/null; pkill -f "$work/linux/zupel" 2>/dev/null
       kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 [ -z "${KEEP:-}" ] || echo "keeping $work"
 
-if [ ! -x "$linux_src/zupel" ]; then
-  echo "FAILED: no Linux build in $linux_src to compare with (scripts/build test makes it)"
-  exit 1
-fi
+give_up() { echo "FAILED: $*"; exit 1; }
+[ -x "$linux_src/zupel" ] ||
+  give_up "no Linux build in $linux_src to compare with (scripts/build test makes it)"
 setup=${zip%.zip}-setup.exe
-if [ ! -f "$zip" ] || [ ! -f "$setup" ]; then
-  echo "FAILED: no Windows package $zip and its installer (scripts/package windows makes them)"
-  exit 1
-fi
+[ -f "$zip" ] && [ -f "$setup" ] ||
+  give_up "no Windows package $zip and its installer (scripts/package windows makes them)"
 python3 -m zipfile -e "$zip" "$work/zip"
 windows_src=$(dirname "$(find "$work/zip" -name zupel.exe)")
-if [ -n "${3:-}" ] && ! cmp -s "$3/zupel.exe" "$windows_src/zupel.exe"; then
-  echo "FAILED: $zip holds another program than $3 (scripts/package windows makes it anew)"
-  exit 1
-fi
+[ -z "${3:-}" ] || cmp -s "$3/zupel.exe" "$windows_src/zupel.exe" ||
+  give_up "$zip holds another program than $3 (scripts/package windows makes it anew)"
 wineboot -i >/dev/null 2>&1; wineserver -w  # the prefix is made before any clock starts
 
-# 0. What Windows shows of zupel.exe: the slime icon from 16 to 256 pixels, the game's version
-#    in its details, and a manifest that asks for no administrator, draws sharp on every
-#    monitor and takes long paths.
+# 0. What Windows shows of zupel.exe (icon, version, manifest) and what the zip holds.
 exe=$windows_src/zupel.exe
 version=$(sed -nE 's/^project\(zupel VERSION ([0-9.]+).*/\1/p' "$here/../../CMakeLists.txt")
 wrestool -x -t 14 "$exe" >"$work/zupel.ico" 2>/dev/null
@@ -59,23 +50,17 @@ manifest=$(wrestool -x --raw -t 24 "$exe" 2>/dev/null)
 for asked in 'level="asInvoker"' '>PerMonitorV2<' '<longPathAware[^>]*>true<' '<supportedOS'; do
   check "its manifest says $asked" grep -qE "$asked" <<<"$manifest"
 done
-# The zip carries the licence of every part the program links, the game's own source and a
-# readme in Japanese and English with Windows line ends.
 for part in IPA-Font-License MinGW-w64-runtime-and-winpthreads GCC-runtime-libstdc++-libgcc \
   Qt-source Qt/LGPL-3.0 Qt/Freetype-2 Qt/HarfBuzz-NG Qt/LibPNG Qt/Data-Compression-Library-zlib \
   Qt/LibJPEG-turbo Qt/PCRE2; do
   check "the zip holds licenses/$part.txt" test -s "$windows_src/licenses/$part.txt"
 done
-source_version() {
-  python3 -c 'import sys, zipfile; print(zipfile.ZipFile(sys.argv[1]).read(sys.argv[2]).decode())' \
-    "$windows_src/source/zupel-$version-source.zip" "zupel-$version/CMakeLists.txt" |
-    grep "VERSION $version " >/dev/null
-}
-check "and the game's source of version $version" source_version
+check "and the game's source of version $version" python3 -c 'import sys, zipfile
+sys.exit(f"VERSION {sys.argv[3]} " not in zipfile.ZipFile(sys.argv[1]).read(sys.argv[2]).decode())' \
+  "$windows_src/source/zupel-$version-source.zip" "zupel-$version/CMakeLists.txt" "$version"
 readme=$windows_src/README.txt
 check "and a readme with Windows line ends" test "$(grep -c $'\r$' "$readme")" -eq "$(wc -l <"$readme")"
-both_languages() { grep -q 'スライムのいる場所' "$readme" && grep -q 'Where the slime lives' "$readme"; }
-check "in Japanese and English" both_languages
+check "in Japanese and English" bash -c "grep -q スライムのいる場所 '$readme' && grep -q 'Where the slime lives' '$readme'"
 
 # A fresh game folder for one system ($1: linux or windows) holding the program alone.
 fresh() {
@@ -94,6 +79,7 @@ start() {
   fi
   pid=$!
 }
+named() { test "$(head -c 10 "$1" 2>/dev/null)" = "$(printf '%-10s' "$2")"; }  # named RECORD NAME
 # Names the new slime $1 in the naming dialog of the game just started; sets main.
 name_new() {
   local dialog
@@ -146,17 +132,15 @@ keep() { rm -rf "${work:?}/$2" && cp -r "$work/$1" "$work/$2"; }
 # Whether the Windows game speaks the language whose redecorating dialog is titled $1. Wine
 # writes the title only as UTF-8 (_NET_WM_NAME), which xwininfo reads and xdotool does not.
 speaks() {
-  local dialog=
+  local dialog
   xdotool windowfocus "$main" 2>/dev/null
   xdotool key alt+o
   for _ in $(seq 1 300); do
-    dialog=$(xwininfo -root -tree | grep -F "\"$1\": (\"zupel.exe\"" | awk '{print $1}' | head -1)
-    [ -n "$dialog" ] && break
+    dialog=$(xwininfo -root -tree | grep -F "\"$1\": (\"zupel.exe\"" | awk '{print $1; exit}')
+    [ -n "$dialog" ] && { xdotool windowfocus "$dialog" 2>/dev/null; xdotool key Escape; return 0; }
     sleep 0.1
   done
-  [ -n "$dialog" ] || return 1
-  xdotool windowfocus "$dialog" 2>/dev/null
-  xdotool key Escape
+  return 1
 }
 
 # 1. A first start: name the slime and quit.
@@ -222,30 +206,22 @@ done
 check "the log-off saved the fed slime as SIGTERM does on Linux" same_files "$work/linux" "$work/windows"
 check "and released the lock" test ! -e "$work/windows/zupel.lock"
 
-# 7. The program alone, as Explorer starts it from inside the zip: the player is told once to
-#    unzip the whole folder, and the slime plays on.
+# 7. The program alone, as Explorer starts it from inside the zip, in a folder deeper than 260
+#    characters: the player is told once to unzip the whole folder, and the slime plays on.
 system=windows
-rm -rf "$work/alone" && mkdir "$work/alone" && cp "$windows_src/zupel.exe" "$work/alone/"
-wine "$work/alone/zupel.exe" 2>"$work/windows.err" &
-pid=$!
-box=$(wait_window "^ZUPEL$")
-check "the program alone shows a message" test -n "$box"
-check "that says to unzip the whole folder" grep -q "unzip the whole folder" "$work/windows.err"
-box_gone() { ! xdotool search --onlyvisible --name "^ZUPEL$" 2>/dev/null | grep -qx "$box"; }
-for _ in $(seq 1 10); do sleep 1; xdotool windowfocus "$box" 2>/dev/null; xdotool key Return; box_gone && break; done
-check "which OK closes" box_gone
-name_new Alone && quit
-check "and the slime plays on" test "$(head -c 10 "$work/alone/data.sura")" = "Alone     "
-
-# 8. A game folder deeper than 260 characters keeps its slime.
 deep=$work/$(printf 'フォルダ%02d/' $(seq 1 40))
-mkdir -p "$deep" && fresh windows && cp -r "$work/windows/." "$deep"
+mkdir -p "$deep" && cp "$windows_src/zupel.exe" "$deep"
 wine "$deep/zupel.exe" 2>"$work/windows.err" &
 pid=$!
+box=$(wait_window "^ZUPEL$")
+check "the program alone says in a box to unzip the whole folder" \
+  test -n "$box" -a -n "$(grep "unzip the whole folder" "$work/windows.err")"
+box_gone() { ! xdotool search --onlyvisible --name "^ZUPEL$" 2>/dev/null | grep -qx "$box"; }
+for _ in $(seq 1 10); do sleep 1; xdotool windowfocus "$box" 2>/dev/null; xdotool key Return; box_gone && break; done
 name_new Deep && quit
-check "a folder ${#deep} bytes deep keeps the slime" test "$(head -c 10 "$deep/data.sura")" = "Deep      "
+check "which OK closes; the slime plays on in a folder ${#deep} bytes deep" named "$deep/data.sura" Deep
 
-# 9. A Japanese Windows gets the Japanese game (Wine readies its Japanese at the first start).
+# 8. A Japanese Windows gets the Japanese game (Wine readies its Japanese at the first start).
 fresh windows && grown_slime
 LC_ALL=ja_JP.UTF-8 wine "$work/windows/zupel.exe" 2>"$work/windows.err" &
 pid=$!
@@ -253,8 +229,8 @@ main=$(wait_window "^ZUPEL$" || wait_window "^ZUPEL$" || wait_window "^ZUPEL$")
 check "a Japanese Windows gets the Japanese game" speaks 模様替え
 quit
 
-# 10. A folder nobody may write in (immutable, for root writes anywhere): the lock cannot be made,
-#    and the report gives Windows's reason in the player's language and says to move the folder.
+# 9. A folder nobody may write in (immutable, for root writes anywhere): the report gives
+#    Windows's reason in the player's language and says to move the folder.
 fresh windows
 if chattr +i "$work/windows" 2>/dev/null; then
   LC_ALL=ja_JP.UTF-8 wine "$work/windows/zupel.exe" 2>"$work/windows.err" &
@@ -266,16 +242,16 @@ else
   echo "skipped: no folder can be made read-only here (chattr)"
 fi
 
-# 11. The installer: silently, for this player alone; the installed game keeps its slime in
+# 10. The installer: silently, for this player alone; the installed game keeps its slime in
 #     %APPDATA%\zupel, which an upgrade and the uninstaller leave as it is.
 unix_path() { winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null; }
 installed=$(unix_path LOCALAPPDATA)/Programs/ZUPEL
-roaming=$(unix_path APPDATA)
-menu_entry=$roaming/Microsoft/Windows/Start\ Menu/Programs/ZUPEL.lnk
+slime=$(unix_path APPDATA)/zupel
+menu_entry=$(unix_path APPDATA)/Microsoft/Windows/Start\ Menu/Programs/ZUPEL.lnk
 apps_entry='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZUPEL'
 registered() { wine reg query "$apps_entry" /v "$1" 2>/dev/null | tr -d '\r' | grep -q "REG_[A-Z]*  *$2$"; }
 install() { wine "$setup" /S && wineserver -w; }
-rm -rf "$roaming/zupel"  # this prefix's own slime, if a run before left one
+rm -rf "$slime"  # this prefix's own slime, if a run before left one
 check "the installer installs silently" install
 check "what the zip holds" diff -r -x uninstall.exe "$windows_src" "$installed"
 check "with a Start-menu entry" test -f "$menu_entry"
@@ -285,21 +261,18 @@ check "with its uninstaller" registered QuietUninstallString ".*uninstall.exe\" 
 wine "$installed/zupel.exe" 2>"$work/windows.err" &
 pid=$!
 name_new Installed && quit
-slime=$roaming/zupel
-check "the installed game keeps its slime in %APPDATA%\\zupel" \
-  test "$(head -c 10 "$slime/data.sura" 2>/dev/null)" = "Installed "
+check "the installed game keeps its slime in %APPDATA%\\zupel" named "$slime/data.sura" Installed
 check "not beside the program" test ! -e "$installed/data.sura"
 cp -r "$slime" "$work/slime_installed"
 echo "an older program" >"$installed/zupel.exe"
 check "installing over it" install
 check "puts the new program in place" cmp -s "$installed/zupel.exe" "$windows_src/zupel.exe"
 check "and leaves the slime as it was" diff -r "$slime" "$work/slime_installed"
-uninstall() { wine "$installed/uninstall.exe" /S && wineserver -w; }
 echo "the player's own" >"$installed/notes.txt"
-check "the uninstaller runs silently" uninstall
-check "and removes the program and itself" test ! -e "$installed/zupel.exe" -a ! -e "$installed/uninstall.exe"
+check "the uninstaller runs silently" bash -c "wine '$installed/uninstall.exe' /S && wineserver -w"
+check "and removes the program, itself and the Start-menu entry" \
+  test ! -e "$installed/zupel.exe" -a ! -e "$installed/uninstall.exe" -a ! -e "$menu_entry"
 check "but nothing it did not install" test -f "$installed/notes.txt"
-check "and the Start-menu entry" test ! -e "$menu_entry"
 check "and the entry in the list of apps" bash -c "! wine reg query '$apps_entry' >/dev/null 2>&1"
 check "but leaves the slime" diff -r "$slime" "$work/slime_installed"
 
