@@ -228,15 +228,17 @@ void WindowShell::showHelp(const std::string& fileName) {
     const bool placeable = !QGuiApplication::platformName().startsWith("wayland");
     if (first) {
         help_ = new HelpWindow(&form_);
-        if (placeable) {
-            // Placed once it is first shown, where its frame counts too.
-            QObject::connect(
-                help_, &HelpWindow::shown, help_, [this] { help_->placeBeside(form_); },
-                Qt::SingleShotConnection);
-        } else {
+        if (!placeable) {
             help_->winId();
             help_->windowHandle()->setTransientParent(nullptr);
         }
+    }
+    // Each time it opens it goes beside the game, wherever the game stands now; once shown,
+    // where its frame counts too. An open help stays where the player has it.
+    if (placeable && !help_->isVisible()) {
+        QObject::connect(
+            help_, &HelpWindow::shown, help_, [this] { help_->placeBeside(form_); },
+            Qt::SingleShotConnection);
     }
     helpFile_ = QString::fromStdString(fileName);
     help_->showContents(helpPath());
