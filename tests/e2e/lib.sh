@@ -55,8 +55,10 @@ wait_window() {
 # Answers the naming dialog that a first start shows with the name $1, then waits for the main
 # window; prints its id.
 name_slime() {
-  wait_window "^ $" >/dev/null
+  local dialog
+  dialog=$(wait_window "^ $") || return 1
   sleep 1
+  xdotool windowfocus "$dialog" 2>/dev/null  # where no window manager gives it the keyboard
   xdotool type --delay 50 "$1"
   xdotool key Return
   sleep 0.3

@@ -3,7 +3,7 @@
 marked PlayerText::ja (but one its line, or the line above, says is "never translated"), and
 lupdate, run into a copy of each .ts file, leaves each text translated with the same %1, %2 ...
 
-usage: translations_check.py LUPDATE LRELEASE TS_FILE... -- LUPDATE_OPTION... -- SOURCE...
+usage: translations_check.py LUPDATE TS_FILE... -- LUPDATE_OPTION... -- SOURCE...
 """
 import os
 import re
@@ -27,47 +27,34 @@ def unmarked(path):
         if contents is None:
             continue
         before = text[:start].rstrip()
-        marked = re.search(r"PlayerText::ja\(\s*$", before) or (
-            before.endswith('"') and marked_until == len(before))
-        if marked:
+        if re.search(r"PlayerText::ja\(\s*$", before) or marked_until == len(before):
             marked_until = token.end()
-        above = text.rfind("\n", 0, text.rfind("\n", 0, start)) + 1
-        if JAPANESE.search(contents) and not marked and \
-                "never translated" not in text[above:text.find("\n", start)]:
-            line = text.count("\n", 0, start) + 1
-            yield f'{path}:{line}: "{contents}" is not marked PlayerText::ja'
+        elif JAPANESE.search(contents) and "never translated" not in \
+                text[text.rfind("\n", 0, text.rfind("\n", 0, start)) + 1:text.find("\n", start)]:
+            yield f'{path}:{text.count(chr(10), 0, start) + 1}: "{contents}" is not marked PlayerText::ja'
 
 
-def untranslated(lupdate, lrelease, ts, options, sources, work):
+def untranslated(lupdate, ts, options, sources, work):
     name, copy = os.path.basename(ts), os.path.join(work, os.path.basename(ts))
     shutil.copy(ts, copy)
     subprocess.run([lupdate, *options, *sources, "-ts", copy], check=True, capture_output=True)
-    report = subprocess.run([lrelease, copy, "-qm", copy + ".qm"], check=True,
-                            capture_output=True, text=True).stdout
-    print(f"{name}: {' '.join(report.split()[-8:])}")
     for message in ET.parse(copy).getroot().iter("message"):
         source, translation = message.findtext("source", ""), message.find("translation")
-        said = translation.text or ""
-        if translation.get("type") == "unfinished" or not said:
+        if translation.get("type") == "unfinished" or not translation.text:
             yield f'{name}: no translation for "{source}"'
-        elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(said)):
-            yield f'{name}: "{said}" does not keep the %n of "{source}"'
-    if not re.search(r"\(\d+ finished and 0 unfinished\)", report) or re.search(r"Ignored [1-9]", report):
-        yield f"{name}: lrelease reports texts without translation"
+        elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(translation.text)):
+            yield f'{name}: "{translation.text}" does not keep the %n of "{source}"'
 
 
 def main(argv):
     first = argv.index("--")
     second = argv.index("--", first + 1)
-    lupdate, lrelease, catalogues = argv[1], argv[2], argv[3:first]
     options, sources = argv[first + 1:second], argv[second + 1:]
     problems = [p for source in sources for p in unmarked(source)]
     with tempfile.TemporaryDirectory() as work:
-        for ts in catalogues:
-            problems += untranslated(lupdate, lrelease, ts, options, sources, work)
-    for problem in problems:
-        print(problem)
-    print(f"{len(sources)} sources, {len(catalogues)} catalogues: {len(problems)} problems")
+        for ts in argv[2:first]:
+            problems += untranslated(argv[1], ts, options, sources, work)
+    print(*problems, f"{len(sources)} sources: {len(problems)} problems", sep="\n")
     return 1 if problems else 0
 
 

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
@@ -29,10 +28,6 @@
 
 namespace zupel::testing {
 namespace {
-
-QSettings store() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "zupel", "zupel");
-}
 
 class Dialogs : public UiTest {
 protected:

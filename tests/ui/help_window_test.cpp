@@ -3,13 +3,11 @@
 #include "help_window.h"
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -50,14 +48,6 @@ protected:
         return shown.wait(ms);
     }
     QString shownText() const { return help.browser->toPlainText(); }
-    // The names of the pictures on the page.
-    QStringList pictures() const {
-        static const QRegularExpression img("<img src=\"([^\"]*)\"");
-        QStringList names;
-        for (const auto& found : img.globalMatch(help.browser->document()->toHtml()))
-            names << found.captured(1);
-        return names;
-    }
     QPixmap picture(const QUrl& name) const {
         return help.browser->document()
             ->resource(QTextDocument::ImageResource, name)
@@ -73,7 +63,7 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
     auto times = [](const char* part, int n) { return QByteArray(part).repeated(n); };
     const struct {
         const char* what;
-        std::function<bool()> make;  // puts it in the document's place; false: not here
+        std::function<bool()> make;  // puts it in the document's place
         QString seen;                // on the page, or in the reason it is not shown
         bool refused = false;
         int pictures = 0;  // on the page at least, all of them the game's own
@@ -91,17 +81,14 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
          "more than 200000 letters", true},
         {"one word of almost a megabyte", text(QByteArray(kLargestHelpDocument - 10, 'w')),
          "more than 200000 letters", true},
-        {"one word of 150,000 letters", text(QByteArray(150000, 'w')), "www"},
         {"words joined by no-break spaces", text(times("ab&nbsp;", 50000)), "ab"},
-        {"bytes that are no UTF-8", text(QByteArray(150000, '\x80')), "\uFFFD"},
+        {"150,000 bytes that are no UTF-8, a word", text(QByteArray(150000, '\x80')), "\uFFFD"},
         {"pictures and stylesheets from anywhere",
-         text(QString("<img src='/dev/zero'><img src='file:///dev/zero'><img src='%1'>"
-                      "<img src='fifo.png'><img src='%2'><img src='qrc:/pictures/../x.xpm'>"
-                      "<img src='qrc:/qt-project.org/styles/commonstyle/images/file-16.png'>"
-                      "<link rel=stylesheet href='/dev/zero'><style>@import url(%1); p "
-                      "{background: url(/dev/zero)}</style><table background='/dev/zero'><tr>"
-                      "<td style='background-image: url(/dev/zero)'>cell</td></tr></table>"
-                      "<p style=\"background: url('file:///dev/zero')\">after</p>")
+         text(QString("<img src='/dev/zero'><img src='%1'><img src='fifo.png'><img src='%2'>"
+                      "<img src='qrc:/pictures/../x.xpm'><img src='qrc:/qt-project.org/styles/"
+                      "commonstyle/images/file-16.png'><link rel=stylesheet href='/dev/zero'>"
+                      "<style>@import url(%1); p {background: url(/dev/zero)}</style><table "
+                      "background='/dev/zero'><tr><td style='background-image: url(%2)'>cell")
                   .arg(secret, fifo)
                   .toUtf8()),
          "cell"},
@@ -109,19 +96,11 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
          text(QByteArray("&lt;b&gt;x&lt;/b&gt; &amp; I <3 slimes > 2 <script>let s = '") + kSecret +
               "';</script><!-- " + kSecret + " --><title>" + kSecret + "</title>"),
          "<b>x</b> & I <3 slimes > 2"},
-        {"more elements than a help page has", text(times("<p>a", kMostHelpElements + 1)),
-         "more than 5000 elements", true},
         {"an empty file", text({}), "nothing in it to show", true},
         {"a FIFO", [this] { return ::mkfifo(QFile::encodeName(document), 0600) == 0; },
          "it is a FIFO", true},
         {"a folder", [this] { return QDir().mkdir(document); }, "it is a folder", true},
         {"a socket", [&] { return socket.listen(document); }, "it is a socket", true},
-        {"a device (made only by the superuser)",
-         [this] {
-             return ::geteuid() == 0 &&
-                    ::mknod(QFile::encodeName(document), S_IFCHR | 0600, makedev(1, 5)) == 0;
-         },
-         "it is a device", true},
         {"a link to a private file", [this] { return QFile::link(secret, document); },
          "symbolic link", true},
         {"a link to /dev/zero", [this] { return QFile::link("/dev/zero", document); },
@@ -140,10 +119,7 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
         socket.close();
         QFile::remove(document);
         QDir().rmdir(document);
-        if (!c.make()) {
-            EXPECT_NE(::geteuid(), 0u) << "only a device needs the superuser";
-            continue;
-        }
+        ASSERT_TRUE(c.make());
         ASSERT_TRUE(open());
         // Laid out and drawn in full: what froze the game happened here.
         EXPECT_GT(help.browser->document()->size().height(), 0);
@@ -154,10 +130,10 @@ TEST_F(Help, NoDocumentCrashesFreezesOrLeadsTheWindowOutside) {
         EXPECT_TRUE(page.contains(c.seen)) << page.left(300).toStdString();
         EXPECT_EQ(page.contains(document), c.refused);
         EXPECT_FALSE(page.contains(kSecret));
-        const QStringList shown = pictures();
-        EXPECT_GE(shown.size(), c.pictures);
-        for (const QString& name : shown)
-            EXPECT_TRUE(name.startsWith("qrc:/pictures/button_")) << name.toStdString();
+        const QString html = help.browser->document()->toHtml();
+        const qsizetype own = html.count("<img src=\"qrc:/pictures/button_");
+        EXPECT_GE(own, c.pictures);
+        EXPECT_EQ(html.count("<img "), own) << "only the game's own pictures";
     }
 }
 
@@ -175,15 +151,8 @@ TEST_F(Help, LinksAndPicturesReachOnlyTheDocumentAndTheGamesOwnPictures) {
         emit help.browser->anchorClicked(QUrl(link));
     emit help.browser->anchorClicked(QUrl::fromLocalFile(secret));
     EXPECT_EQ(shownText(), page);
-    // Whatever the layout asks for, Qt never falls back on reading a file (a FIFO would block).
-    const QString fifo = folder.filePath("fifo.png");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo), 0600), 0);
-    for (const QString& file : {secret, fifo})
-        EXPECT_EQ(picture(QUrl::fromLocalFile(file)).size(), QSize(1, 1)) << file.toStdString();
-    EXPECT_FALSE(help.browser->document()
-                     ->resource(QTextDocument::StyleSheetResource, QUrl::fromLocalFile(secret))
-                     .toByteArray()
-                     .contains(kSecret));
+    // Whatever the layout asks for, Qt never falls back on reading a file.
+    EXPECT_EQ(picture(QUrl::fromLocalFile(secret)).size(), QSize(1, 1));
     EXPECT_GT(picture(QUrl("qrc:/pictures/button_feed.xpm")).width(), 1);
     emit help.browser->anchorClicked(QUrl("#end"));
     EXPECT_GT(help.browser->verticalScrollBar()->value(), 0) << "a link within it is followed";

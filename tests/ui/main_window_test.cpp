@@ -116,18 +116,16 @@ TEST_F(MainWindow, ThePictureStoreHoldsEveryFrameAndPointer) {
 // 200 %, every pixel is one of the picture's own colours.
 TEST_F(MainWindow, ButtonPicturesStaySharpOnScaledScreens) {
     const QIcon icon = pictures.button(ButtonPicture::feed);
-    const QImage picture = icon.pixmap(QSize(40, 30), 1.0).toImage();
-    QSet<QRgb> own;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) own.insert(picture.pixel(x, y));
-    for (const qreal scale : {1.5, 2.0}) {
-        const QImage scaled = icon.pixmap(QSize(40, 30), scale).toImage();
-        EXPECT_EQ(scaled.size(), QSize(40, 30) * scale);
-        int blended = 0;
-        for (int y = 0; y < scaled.height(); ++y)
-            for (int x = 0; x < scaled.width(); ++x) blended += !own.contains(scaled.pixel(x, y));
-        EXPECT_EQ(blended, 0) << scale;
-    }
+    auto colours = [&icon](qreal scale) {
+        const QImage image = icon.pixmap(QSize(40, 30), scale).toImage();
+        EXPECT_EQ(image.size(), QSize(40, 30) * scale);
+        QSet<QRgb> found;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) found.insert(image.pixel(x, y));
+        return found;
+    };
+    for (const qreal scale : {1.5, 2.0})
+        EXPECT_TRUE(colours(1.0).contains(colours(scale))) << scale;
 }
 
 TEST_F(MainWindow, TheRoomDrawsTheSlimeStretchedToItsSizeOnTheRoomColour) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -49,6 +50,10 @@ protected:
     bool exists(const char* name) const;
     QString path(const char* name) const { return folder.filePath(name); }
 
+    // The player's settings, where the game keeps them (the test's own settings folder).
+    static QSettings store() {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "zupel", "zupel");
+    }
     // Acts on the next modal dialog as soon as it is open.
     static void whenDialogOpens(std::function<void(QWidget*)> act);
     // Lets `ms` of real time pass with the event loop running.
