@@ -1,7 +1,6 @@
 #include "end_signals.h"
 
 #include <QSocketNotifier>
-#include <QtGlobal>
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -2,7 +2,6 @@
 // on Windows, ~/.config/zupel/zupel.conf on Linux. Application "zupel", group "setting".
 #pragma once
 
-#include <QString>
 #include <optional>
 #include <string>
 

@@ -11,10 +11,15 @@
 namespace zupel {
 namespace {
 
-bool cp932Holds(const QString& letter) {
+// One codec for every box the slime keeps (it opens its conversions once).
+const Cp932Codec& recordCodec() {
     static const Cp932Codec codec;
+    return codec;
+}
+
+bool cp932Holds(const QString& letter) {
     // The codec stores a letter it lacks as "?".
-    return letter == "?" || codec.toFileField(letter.toStdString(), 2).front() != '?';
+    return letter == "?" || recordCodec().toFileField(letter.toStdString(), 2).front() != '?';
 }
 
 class KeptLetters final : public QValidator {
@@ -53,6 +58,10 @@ private:
 
 void refuseUnkeptLetters(QLineEdit* box) {
     box->setValidator(new KeptLetters(box));
+}
+
+bool recordKeepsWhole(const QString& text, std::size_t width) {
+    return fitsFileField(recordCodec(), text.toStdString(), width);
 }
 
 void tellAtBox(QLineEdit* box, const QString& text) {

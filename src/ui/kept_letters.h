@@ -12,6 +12,9 @@ namespace zupel {
 
 // From now on `box` leaves out every letter code page 932 cannot hold, and says so.
 void refuseUnkeptLetters(QLineEdit* box);
+// Whether a field of `width` characters in the record (kNameChars, kWordChars) keeps all of
+// `text`: a Japanese character takes the room of two letters.
+bool recordKeepsWhole(const QString& text, std::size_t width);
 // Tells the player `text` at `box`, just below it, for a few seconds.
 void tellAtBox(QLineEdit* box, const QString& text);
 

@@ -20,9 +20,9 @@
 #include <future>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 #include "announcer.h"
-#include "cp932_codec.h"
 #include "fixed_texts.h"
 #include "kept_letters.h"
 #include "pet_record.h"
@@ -222,24 +222,21 @@ void MainForm::buildControls(QWidget* client) {
         label->setFont(scaleMarkFont());
     }
 
-    button1 = pictureButton(client, pxRect(4320, 120, 855, 615), ButtonPicture::feed,
-                            PlayerText::ja("餌をやる"));
-    button2 = pictureButton(client, pxRect(5160, 120, 855, 615), ButtonPicture::play,
-                            PlayerText::ja("遊んでやる"));
-    button3 = pictureButton(client, pxRect(6000, 120, 855, 615), ButtonPicture::talk,
-                            PlayerText::ja("話しかける"));
-    Command1 = pictureButton(client, pxRect(4320, 720, 855, 615), ButtonPicture::decorate,
-                             PlayerText::ja("模様替え"));
-    button4 = pictureButton(client, pxRect(5160, 720, 855, 615), ButtonPicture::freeze,
-                            PlayerText::ja("冷凍する"));
-    Command2 = pictureButton(client, pxRect(6000, 720, 855, 615), ButtonPicture::quit,
-                             PlayerText::ja("終了する"));
-    button1->setObjectName("button1");
-    button2->setObjectName("button2");
-    button3->setObjectName("button3");
-    Command1->setObjectName("Command1");
-    button4->setObjectName("button4");
-    Command2->setObjectName("Command2");
+    // Two rows of three, made in the order the keyboard takes them.
+    const std::tuple<QToolButton**, const char*, ButtonPicture, const char*> buttons[] = {
+        {&button1, "button1", ButtonPicture::feed, PlayerText::ja("餌をやる")},
+        {&button2, "button2", ButtonPicture::play, PlayerText::ja("遊んでやる")},
+        {&button3, "button3", ButtonPicture::talk, PlayerText::ja("話しかける")},
+        {&Command1, "Command1", ButtonPicture::decorate, PlayerText::ja("模様替え")},
+        {&button4, "button4", ButtonPicture::freeze, PlayerText::ja("冷凍する")},
+        {&Command2, "Command2", ButtonPicture::quit, PlayerText::ja("終了する")},
+    };
+    for (int i = 0; i < int(std::size(buttons)); ++i) {
+        const auto& [button, name, picture, tooltip] = buttons[i];
+        const QRect where = pxRect(4320 + 840 * (i % 3), 120 + 600 * (i / 3), 855, 615);
+        *button = pictureButton(client, where, picture, tooltip);
+        (*button)->setObjectName(name);
+    }
 
     statusPanel = new QLabel(client);
     statusPanel->setObjectName("statusPanel");
@@ -291,8 +288,7 @@ void MainForm::buildWordEntry(QWidget* client) {
     refuseUnkeptLetters(wordinbox);
     // The slime keeps only the start of a longer word it learns: the player hears of it.
     connect(wordinbox, &QLineEdit::textEdited, this, [this](const QString& text) {
-        static const Cp932Codec codec;
-        if (!fitsFileField(codec, text.toStdString(), kWordChars))
+        if (!recordKeepsWhole(text, kWordChars))
             tellAtBox(wordinbox,
                       translated(PlayerText::ja("覚えられるのは全角10文字、半角20文字までです")));
     });
@@ -378,13 +374,13 @@ void MainForm::render(const Controls& c) {
     if (c.namebox != shown_.namebox) namebox->setText(text(c.namebox));
     if (c.agebox != shown_.agebox) agebox->setText(text(c.agebox));
     if (c.ondobox != shown_.ondobox) ondobox->setText(text(c.ondobox));
-    if (c.infobox != shown_.infobox) infobox->setText(translated(c.infobox));
     if (c.wordbox != shown_.wordbox || touched_) {
         wordbox->setText(translated(c.wordbox));
         wordbox->setAccessibleDescription(wordbox->text());
         announcer->slimeSays(wordbox->text(), playerActed_);
     }
     if (c.infobox != shown_.infobox) {
+        infobox->setText(translated(c.infobox));
         infobox->setAccessibleDescription(infobox->text());
         announcer->statusIs(infobox->text(), playerActed_);
     }

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "cp932_codec.h"
 #include "dialog_frame.h"
 #include "fixed_texts.h"
 #include "kept_letters.h"
@@ -15,16 +14,6 @@
 #include "twips.h"
 
 namespace zupel {
-namespace {
-
-// The record keeps ten bytes of the name in code page 932: five Japanese characters or ten
-// letters.
-bool nameFits(const QString& name) {
-    static const Cp932Codec codec;
-    return fitsFileField(codec, name.toStdString(), kNameChars);
-}
-
-}  // namespace
 
 NamingDialog::NamingDialog(QWidget* parent) : QDialog(parent) {
     setUpFixedDialog(this, "", QSize(px(4230), px(855)));
@@ -74,13 +63,13 @@ void NamingDialog::keepToRecordWidth(const QString& typed) {
     // What was just typed, pasted or committed by the input method ends before the cursor: keep
     // as much of it as fits, so the box shows the name the slime will have. Keeping less never
     // makes a name longer, so halving finds the most that fits, however long the paste.
-    if (!nameFits(name)) {
+    if (!recordKeepsWhole(name, kNameChars)) {
         const QString tail = name.mid(cursor);
         int kept = 0;          // fits
         int tooMany = cursor;  // does not
         while (tooMany - kept > 1) {
             const int half = (kept + tooMany) / 2;
-            if (nameFits(name.left(half) + tail)) {
+            if (recordKeepsWhole(name.left(half) + tail, kNameChars)) {
                 kept = half;
             } else {
                 tooMany = half;

@@ -222,11 +222,10 @@ std::string WindowShell::findGameFile(const std::string& name) {
 }
 
 void WindowShell::showHelp(const std::string& fileName) {
-    const bool first = !help_;
     // Wayland lets no program place its windows. There the help goes out as a window of its
     // own, not one attached to the game, so the compositor does not put it over the room.
     const bool placeable = !QGuiApplication::platformName().startsWith("wayland");
-    if (first) {
+    if (!help_) {
         help_ = new HelpWindow(&form_);
         if (!placeable) {
             help_->winId();
