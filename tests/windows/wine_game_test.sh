@@ -240,8 +240,8 @@ install() { wine "$setup" /S && wineserver -w; }
 rm -rf "$slime"  # this prefix's own slime, if a run before left one
 check "the installer installs silently" install
 check "what the zip holds" diff -r -x uninstall.exe "$windows_src" "$installed"
-check "with a Start-menu entry, and no desktop shortcut unless ticked" \
-  test -f "$menu_entry" -a ! -e "$(unix_path USERPROFILE)/Desktop/ZUPEL.lnk"
+check "with a Start-menu entry" test -f "$menu_entry"
+check "and no desktop shortcut unless ticked" test ! -e "$(unix_path USERPROFILE)/Desktop/ZUPEL.lnk"
 check "and version $version in the player's list of apps" registered DisplayVersion "$version"
 check "with its uninstaller" registered QuietUninstallString ".*uninstall.exe\" /S"
 wine "$installed/zupel.exe" 2>"$work/windows.err" &
